@@ -1,0 +1,206 @@
+#include "settings/SettingsFile.h"
+
+#include <cstring>
+
+#include "settings/Utf.h"
+
+const char16_t kGlobalSection[] = u"Setting";
+
+namespace {
+
+std::u16string Indexed(std::u16string_view name, int i) {
+  return std::u16string(name) + DecimalText(i);
+}
+
+std::int32_t ReadColour(const IniFile& ini, std::u16string_view s, std::u16string_view key,
+                        Colour fallback) {
+  return ini.ReadInt(s, key, static_cast<std::int32_t>(fallback));
+}
+
+}  // namespace
+
+std::u16string ProfileSectionName(int number, bool single) {
+  if (single) return u"ProfileSetting";
+  return u"Profile" + DecimalText(number) + u"Setting";
+}
+
+void ReadGlobalSection(ConfigHeader& h, const IniFile& ini) {
+  const std::u16string_view s = kGlobalSection;
+  h.totle = ini.ReadInt(s, u"Totle", 6);
+  h.current = ini.ReadInt(s, u"Current", 0);
+  h.active = ini.ReadInt(s, u"Active", 0);
+  h.showTrayIcon = ini.ReadInt(s, u"Show_TrayIcon", 1);
+  h.showOsd = ini.ReadInt(s, u"Show_OSD", 1);
+  h.lanId = ini.ReadInt(s, u"lan_id", 1);
+  SetFixedText(h.bgPath, ini.ReadString(s, u"BGFilesPath"));
+  for (int i = 0; i < h.totle && i < kMaxProfiles; ++i)
+    h.section[i] = ini.ReadInt(s, DecimalText(i), i);
+}
+
+void WriteGlobalSection(const ConfigHeader& h, IniFile& ini) {
+  const std::u16string_view s = kGlobalSection;
+  ini.WriteInt(s, u"Totle", h.totle);
+  ini.WriteInt(s, u"Current", h.current);
+  ini.WriteInt(s, u"Active", h.active);
+  ini.WriteInt(s, u"Show_TrayIcon", h.showTrayIcon);
+  ini.WriteInt(s, u"Show_OSD", h.showOsd);
+  ini.WriteInt(s, u"lan_id", h.lanId);
+  ini.WriteString(s, u"BGFilesPath", FixedText(h.bgPath));
+  for (int i = 0; i < h.totle && i < kMaxProfiles; ++i) ini.WriteInt(s, DecimalText(i), h.section[i]);
+}
+
+void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, bool single) {
+  const std::u16string s = ProfileSectionName(number, single);
+  auto p = std::make_unique<ProfileRecord>();
+  p->groupId = ini.ReadInt(s, u"GroupID", 0);
+  p->dpiCur = ini.ReadInt(s, u"DPI_Cur", 3);
+  for (int i = 0; i < kLevels; ++i) {
+    p->dpiValue[i] = ini.ReadInt(s, Indexed(u"DPI_Value", i), i + 1);
+    p->dpiColor[i] = ReadColour(ini, s, Indexed(u"DPI_Color", i), kDpiColourTable[i]);
+  }
+  p->pollRate = ini.ReadInt(s, u"POLLRATE_VALUE", 2);
+  p->enableLight = ini.ReadInt(s, u"Enable_light", 1);
+  p->cycleEnable = ini.ReadInt(s, u"Cycle_enable", 0);
+  p->lightType = ini.ReadInt(s, u"light_type", 0);
+  p->lightBright = ini.ReadInt(s, u"light_bright", 5);
+  p->lightSpeed = ini.ReadInt(s, u"light_speed", 3);
+  p->lightColorId = ini.ReadInt(s, u"light_bright_colorID", 0);
+  for (int i = 0; i < kLevels; ++i) p->lightColor[i] = ReadColour(ini, s, Indexed(u"light_Color", i), 255);
+  for (int i = 0; i < kLevels; ++i)
+    p->lightCycle[i] = ReadColour(ini, s, Indexed(u"light_Cycle", i), kCycleColourTable[i]);
+  p->dbClickSpeed = ini.ReadInt(s, u"DBClick_Speed", 4);
+  p->scrollSpeed = ini.ReadInt(s, u"Scroll_Speed", 3);
+  p->scrollPage = ini.ReadInt(s, u"scroll_page", 0);
+  p->mouseSpeed = ini.ReadInt(s, u"Mouse_Speed", 5);
+  p->mouseEnhance = ini.ReadInt(s, u"mouse_enhance", 0);
+  SetFixedText(p->name, ini.ReadString(s, u"Profil_Name"));
+  SetFixedText(p->syncPath, ini.ReadString(s, u"SYNCFilesPath"));
+  for (int i = 0; i < kButtonSlots; ++i) {
+    SetFixedText(p->exePath[i], ini.ReadString(s, Indexed(u"ExePath", i)));
+    SetFixedText(p->exeName[i], ini.ReadString(s, Indexed(u"ExeName", i)));
+    if (!ini.ReadStruct(s, Indexed(u"ButtonAssigned", i), &p->slots[i], sizeof(ButtonSlot)))
+      ClearSlot(p->slots[i], i);
+  }
+  std::memcpy(&target, p.get(), sizeof target);
+}
+
+void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini, bool single) {
+  const std::u16string s = ProfileSectionName(number, single);
+  const ProfileRecord& p = profile;
+  ini.WriteInt(s, u"GroupID", p.groupId);
+  ini.WriteInt(s, u"DPI_Cur", p.dpiCur);
+  for (int i = 0; i < kLevels; ++i) {
+    ini.WriteInt(s, Indexed(u"DPI_Value", i), p.dpiValue[i]);
+    ini.WriteInt(s, Indexed(u"DPI_Color", i), static_cast<std::int32_t>(p.dpiColor[i]));
+  }
+  ini.WriteInt(s, u"POLLRATE_VALUE", p.pollRate);
+  ini.WriteInt(s, u"Enable_light", p.enableLight);
+  ini.WriteInt(s, u"Cycle_enable", p.cycleEnable);
+  ini.WriteInt(s, u"light_type", p.lightType);
+  ini.WriteInt(s, u"light_bright", p.lightBright);
+  ini.WriteInt(s, u"light_speed", p.lightSpeed);
+  ini.WriteInt(s, u"light_bright_colorID", p.lightColorId);
+  for (int i = 0; i < kLevels; ++i)
+    ini.WriteInt(s, Indexed(u"light_Color", i), static_cast<std::int32_t>(p.lightColor[i]));
+  for (int i = 0; i < kLevels; ++i)
+    ini.WriteInt(s, Indexed(u"light_Cycle", i), static_cast<std::int32_t>(p.lightCycle[i]));
+  ini.WriteInt(s, u"DBClick_Speed", p.dbClickSpeed);
+  ini.WriteInt(s, u"Scroll_Speed", p.scrollSpeed);
+  ini.WriteInt(s, u"scroll_page", p.scrollPage);
+  ini.WriteInt(s, u"Mouse_Speed", p.mouseSpeed);
+  ini.WriteInt(s, u"mouse_enhance", p.mouseEnhance);
+  ini.WriteString(s, u"Profil_Name", FixedText(p.name));
+  ini.WriteString(s, u"SYNCFilesPath", FixedText(p.syncPath));
+  for (int i = 0; i < kButtonSlots; ++i) {
+    ini.WriteString(s, Indexed(u"ExePath", i), FixedText(p.exePath[i]));
+    ini.WriteString(s, Indexed(u"ExeName", i), FixedText(p.exeName[i]));
+    ini.WriteStruct(s, Indexed(u"ButtonAssigned", i), &p.slots[i], sizeof(ButtonSlot));
+  }
+}
+
+void LoadSettings(MouseConfig& block, const IniFile& ini) {
+  ReadGlobalSection(block.header, ini);
+  const int totle = block.header.totle;
+  for (int i = 0; i < totle && i < kMaxProfiles; ++i)
+    ReadProfileSection(block.profiles[i], block.header.section[i], ini, false);
+  // Validation turns a count below 1 into one profile, which was not read.
+  if (totle < 1) ResetProfile(block.profiles[0]);
+}
+
+void SaveSettings(const MouseConfig& block, IniFile& ini) {
+  WriteGlobalSection(block.header, ini);
+  for (int i = 0; i < block.header.totle && i < kMaxProfiles; ++i)
+    WriteProfileSection(block.profiles[i], block.header.section[i], ini, false);
+}
+
+SettingsStore::SettingsStore(std::filesystem::path settingsPath)
+    : path_(std::move(settingsPath)), config_(std::make_unique<MouseConfig>()) {}
+
+void SettingsStore::LoadOnly() {
+  IniFile ini(path_);
+  ClearSettings(*config_);
+  LoadSettings(*config_, ini);
+  unwritten_ = ValidateSettings(*config_);
+}
+
+bool SettingsStore::Reload() {
+  IniFile ini(path_);
+  ClearSettings(*config_);
+  LoadSettings(*config_, ini);
+  unwritten_ = ValidateSettings(*config_);
+  if (ini.existed()) return true;
+  return Save();
+}
+
+bool SettingsStore::Save() {
+  IniFile ini(path_);
+  SaveSettings(*config_, ini);
+  if (!ini.Commit()) return false;
+  unwritten_ = 0;
+  return true;
+}
+
+void SettingsStore::WriteGlobalWithRepairs(IniFile& ini) {
+  const ConfigHeader& h = config_->header;
+  for (int i = 0; i < h.totle; ++i)
+    if (unwritten_ & (1u << i)) WriteProfileSection(config_->profiles[i], h.section[i], ini, false);
+  WriteGlobalSection(h, ini);
+}
+
+Warning SettingsStore::AddProfile(std::u16string_view defaultNameBase, bool* written) {
+  const Warning w = ::AddProfile(*config_, defaultNameBase);
+  if (written) *written = false;
+  if (w != kAccepted) return w;
+  IniFile ini(path_);
+  const int n = config_->header.current;
+  WriteProfileSection(config_->profiles[n], config_->header.section[n], ini, false);
+  WriteGlobalWithRepairs(ini);
+  const bool ok = ini.Commit();
+  if (ok) unwritten_ = 0;
+  if (written) *written = ok;
+  return kAccepted;
+}
+
+bool SettingsStore::DeleteProfile() {
+  const int current = config_->header.current;
+  if (!::DeleteProfile(*config_)) return true;
+  // The slots after the deleted one moved up by one.
+  const SlotMask below = unwritten_ & SlotMask((1u << current) - 1);
+  const SlotMask above = SlotMask(unwritten_ >> (current + 1)) << current;
+  unwritten_ = below | above;
+  IniFile ini(path_);
+  WriteGlobalWithRepairs(ini);
+  if (!ini.Commit()) return false;
+  unwritten_ = 0;
+  return true;
+}
+
+bool SettingsStore::WriteCurrentProfileAndGlobal() {
+  const int n = config_->header.current;
+  IniFile ini(path_);
+  WriteProfileSection(config_->profiles[n], config_->header.section[n], ini, false);
+  WriteGlobalWithRepairs(ini);
+  if (!ini.Commit()) return false;
+  unwritten_ = 0;
+  return true;
+}

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include "settings/SettingsFile.h"
+#include "settings/Utf.h"
+#include "tests/native/TestFiles.h"
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  ScratchDir dir;
+  std::filesystem::path path = dir / "GamingMouse";
+};
+
+TEST_F(SettingsFileTest, FirstStartWritesTheCompleteDefaultFile) {
+  SettingsStore store(path);
+  ASSERT_TRUE(store.Reload());
+  const IniFile ini(path);
+  ASSERT_TRUE(ini.existed());
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"Totle", -1), 6);
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"Current", -1), 0);
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"Active", -1), 0);
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"Show_TrayIcon", -1), 1);
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"Show_OSD", -1), 1);
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"lan_id", -1), 1);
+  EXPECT_TRUE(ini.HasKey(u"Setting", u"BGFilesPath"));
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(ini.ReadInt(u"Setting", DecimalText(i), -1), i);
+    const std::u16string s = ProfileSectionName(i, false);
+    EXPECT_EQ(ini.ReadInt(s, u"DPI_Cur", -1), 3);
+    EXPECT_EQ(ini.ReadInt(s, u"DPI_Value6", -1), 7);
+    EXPECT_EQ(ini.ReadInt(s, u"DPI_Color3", -1), 16776960);
+    EXPECT_EQ(ini.ReadInt(s, u"light_Color3", -1), 255) << "a missing key gives 255";
+    EXPECT_EQ(ini.ReadInt(s, u"light_Cycle3", -1), 65535);
+    EXPECT_EQ(ini.ReadInt(s, u"POLLRATE_VALUE", -1), 2);
+    EXPECT_EQ(ini.ReadString(s, u"ButtonAssigned0").size(), 762u);
+  }
+  EXPECT_FALSE(ini.HasKey(u"Setting", u"6"));
+
+  // The keys of a profile section stand in the order the device service expects.
+  const std::string bytes = ReadBytes(path);
+  std::string ascii;
+  for (std::size_t i = 2; i < bytes.size(); i += 2) ascii.push_back(bytes[i]);
+  const auto p0 = ascii.find("[Profile0Setting]");
+  const char* order[] = {"GroupID=",     "DPI_Cur=",       "DPI_Value0=",     "DPI_Color0=",
+                         "DPI_Value1=",  "POLLRATE_VALUE=", "Enable_light=",   "Cycle_enable=",
+                         "light_type=",  "light_bright=",  "light_speed=",     "light_bright_colorID=",
+                         "light_Color0=", "light_Cycle6=", "DBClick_Speed=",   "Scroll_Speed=",
+                         "scroll_page=", "Mouse_Speed=",   "mouse_enhance=",   "Profil_Name=",
+                         "SYNCFilesPath=", "ExePath0=",    "ExeName0=",        "ButtonAssigned0=",
+                         "ExePath1=",    "ButtonAssigned6="};
+  std::size_t at = p0;
+  for (const char* key : order) {
+    const auto next = ascii.find(std::string("\n") + key, at);
+    ASSERT_NE(next, std::string::npos) << key;
+    at = next;
+  }
+}
+
+TEST_F(SettingsFileTest, ADamagedChecksumGivesThatButtonItsDefault) {
+  SettingsStore store(path);
+  ASSERT_TRUE(store.Reload());
+  ButtonSlot& slot = store.config().profiles[0].slots[2];
+  slot.code = 0xB4;
+  slot.library = 0;
+  ASSERT_TRUE(store.Save());
+
+  IniFile ini(path);
+  std::u16string value = ini.ReadString(u"Profile0Setting", u"ButtonAssigned2");
+  value[10] = value[10] == u'0' ? u'1' : u'0';
+  ini.WriteString(u"Profile0Setting", u"ButtonAssigned2", value);
+  ASSERT_TRUE(ini.Commit());
+
+  SettingsStore again(path);
+  again.LoadOnly();
+  EXPECT_EQ(again.config().profiles[0].slots[2].code, 0xA2);
+  EXPECT_EQ(again.config().profiles[0].slots[2].library, -1);
+}
+
+TEST_F(SettingsFileTest, ProfileCountAndSectionMapComeFromTheGlobalSection) {
+  struct Case {
+    const char* file;
+    int totle;
+    int section0, section1;
+    int dpi0, dpi1;  // DPI_Cur of the profiles loaded
+  };
+  const Case cases[] = {
+      {"[Setting]\nTotle=9\n[Profile0Setting]\nDPI_Cur=1\n", 1, 0, -99, 1, -99},
+      {"[Setting]\n[Profile0Setting]\nDPI_Cur=2\n", 6, 0, 1, 2, 3},
+      {"[Setting]\nTotle=2\n0=3\n1=0\n[Profile3Setting]\nDPI_Cur=5\n[Profile0Setting]\nDPI_Cur=6\n",
+       2, 3, 0, 5, 6},
+      {"[Setting]\nTotle=0\n[Profile0Setting]\nDPI_Cur=1\n", 1, 0, -99, 3, -99},
+  };
+  for (const Case& c : cases) {
+    WriteBytes(path, c.file);
+    SettingsStore store(path);
+    store.LoadOnly();
+    const MouseConfig& m = store.config();
+    EXPECT_EQ(m.header.totle, c.totle) << c.file;
+    EXPECT_EQ(m.header.section[0], c.section0) << c.file;
+    EXPECT_EQ(m.profiles[0].dpiCur, c.dpi0) << c.file;
+    if (c.totle > 1) {
+      EXPECT_EQ(m.header.section[1], c.section1) << c.file;
+      EXPECT_EQ(m.profiles[1].dpiCur, c.dpi1) << c.file;
+    }
+    EXPECT_EQ(m.profiles[0].slots[0].code, 0xA0) << c.file;
+    EXPECT_EQ(m.profiles[0].lightCycle[3], 65535u) << c.file;
+  }
+}
+
+TEST_F(SettingsFileTest, SavingTwoProfilesLeavesTheOtherSectionsAlone) {
+  WriteBytes(path, "[Setting]\nTotle=2\n[Profile4Setting]\nGroupID=7\n");
+  SettingsStore store(path);
+  store.LoadOnly();
+  ASSERT_TRUE(store.Save());
+  const IniFile ini(path);
+  EXPECT_TRUE(ini.HasSection(u"Profile0Setting"));
+  EXPECT_TRUE(ini.HasSection(u"Profile1Setting"));
+  EXPECT_FALSE(ini.HasSection(u"Profile2Setting"));
+  EXPECT_EQ(ini.ReadInt(u"Profile4Setting", u"GroupID", 0), 7);
+  EXPECT_FALSE(ini.HasKey(u"Setting", u"2"));
+}
+
+TEST_F(SettingsFileTest, UnicodeNamesSurviveAndLongTextsAreCut) {
+  SettingsStore store(path);
+  ASSERT_TRUE(store.Reload());
+  const std::u16string name = u"Střelec 狙击手 \U0001F3AF";
+  SetFixedText(store.config().profiles[1].name, name);
+  ASSERT_TRUE(store.Save());
+  SettingsStore named(path);
+  named.LoadOnly();
+  EXPECT_EQ(std::u16string(FixedText(named.config().profiles[1].name)), name);
+
+  IniFile ini(path);
+  ini.WriteString(u"Profile1Setting", u"Profil_Name", std::u16string(60, u'n'));
+  ini.WriteString(u"Profile1Setting", u"SYNCFilesPath", std::u16string(300, u'p'));
+  ini.WriteString(u"Profile1Setting", u"ExePath4", std::u16string(300, u'e'));
+  ASSERT_TRUE(ini.Commit());
+  SettingsStore cut(path);
+  cut.LoadOnly();
+  const ProfileRecord& p = cut.config().profiles[1];
+  EXPECT_EQ(std::u16string(FixedText(p.name)), std::u16string(49, u'n'));
+  EXPECT_EQ(std::u16string(FixedText(p.syncPath)), std::u16string(259, u'p'));
+  EXPECT_EQ(std::u16string(FixedText(p.exePath[4])), std::u16string(259, u'e'));
+}
+
+TEST_F(SettingsFileTest, ARepairedSectionIsWrittenBeforeTheGlobalSectionPointsAtIt) {
+  // Slots 0 and 1 both claim section 0; slot 1 is given section 1.
+  WriteBytes(path,
+             "[Setting]\nTotle=2\nCurrent=0\n0=0\n1=0\n"
+             "[Profile0Setting]\nProfil_Name=Shared\nDPI_Cur=2\n"
+             "[Profile1Setting]\nProfil_Name=Stale profile\nDPI_Cur=6\n");
+  SettingsStore store(path);
+  store.LoadOnly();
+  EXPECT_EQ(store.config().header.section[1], 1);
+  EXPECT_EQ(store.unwrittenSections(), SlotMask(0b10));
+  bool written = false;
+  ASSERT_EQ(store.AddProfile(u"Profile", &written), kAccepted);
+  ASSERT_TRUE(written);
+
+  SettingsStore reread(path);
+  reread.LoadOnly();
+  const MouseConfig& m = reread.config();
+  ASSERT_EQ(m.header.totle, 3);
+  EXPECT_EQ(std::u16string(FixedText(m.profiles[1].name)), u"Shared");
+  EXPECT_EQ(m.profiles[1].dpiCur, 2);
+  EXPECT_EQ(m.header.section[2], 2);
+  EXPECT_EQ(reread.unwrittenSections(), 0);
+}
+
+TEST_F(SettingsFileTest, DeleteWritesOnlyTheGlobalSection) {
+  SettingsStore store(path);
+  ASSERT_TRUE(store.Reload());
+  store.config().header.current = 2;
+  store.config().profiles[2].groupId = 9;  // in memory only
+  ASSERT_TRUE(store.DeleteProfile());
+  const IniFile ini(path);
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"Totle", 0), 5);
+  EXPECT_EQ(ini.ReadInt(u"Setting", u"2", -1), 3);
+  EXPECT_EQ(ini.ReadInt(u"Profile2Setting", u"GroupID", -1), 0) << "the old section stays";
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+// Shared conventions of r58ctl's commands: exit codes, numbers, paths, JSON.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+using Json = nlohmann::ordered_json;
+
+enum ExitCode : int {
+  kExitDone = 0,
+  kExitRefused = 1,   // a rule of the program said no
+  kExitUsage = 2,     // bad usage, unknown command, index that does not exist
+  kExitFileError = 3  // missing, unreadable or unwritable file
+};
+
+// Thrown by a command to end the tool with a message on standard error.
+struct ToolExit {
+  int code;
+  std::string message;
+};
+
+std::filesystem::path PathArg(const std::string& utf8);
+std::string PathText(const std::filesystem::path& path);
+// Decimal or 0x-hexadecimal; anything else is a usage error.
+long long NumberArg(const std::string& text, const char* what);
+std::string Utf8(std::u16string_view text);
+void PrintJson(const Json& value);
+// The folder of the running tool.
+std::filesystem::path ToolFolder();
+// Fails with exit code 3 when the file does not exist or is not a file.
+void RequireFile(const std::filesystem::path& path);
+
+// Command groups, each in its own file.
+void AddSettingsCommands(CLI::App& app);
