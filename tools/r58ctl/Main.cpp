@@ -11,7 +11,7 @@ namespace {
 int Run(int argc, char** argv) {
   CLI::App app{"Kestrelon R58 settings tool"};
   app.require_subcommand(1);
-  AddSettingsCommands(app);
+  AddRegisteredCommandGroups(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

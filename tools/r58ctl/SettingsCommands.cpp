@@ -85,6 +85,8 @@ void WriteFailed(const SettingsStore& store) {
 
 }  // namespace
 
+namespace {
+
 void AddSettingsCommands(CLI::App& app) {
   auto* settings = app.add_subcommand("settings", "the settings file");
   settings->require_subcommand(1);
@@ -151,3 +153,7 @@ void AddSettingsCommands(CLI::App& app) {
     PrintJson(HeaderJson(store.config().header));
   });
 }
+
+const bool registered = RegisterCommandGroup(&AddSettingsCommands);
+
+}  // namespace

@@ -1,12 +1,31 @@
 #include "tools/r58ctl/Tool.h"
 
 #include <iostream>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
 #include "settings/Utf.h"
+
+namespace {
+
+std::vector<CommandGroup>& Groups() {
+  static std::vector<CommandGroup> groups;
+  return groups;
+}
+
+}  // namespace
+
+bool RegisterCommandGroup(CommandGroup group) {
+  Groups().push_back(group);
+  return true;
+}
+
+void AddRegisteredCommandGroups(CLI::App& app) {
+  for (CommandGroup group : Groups()) group(app);
+}
 
 std::filesystem::path PathArg(const std::string& utf8) {
   return std::filesystem::path(Utf8ToUtf16(utf8));

@@ -33,5 +33,8 @@ std::filesystem::path ToolFolder();
 // Fails with exit code 3 when the file does not exist or is not a file.
 void RequireFile(const std::filesystem::path& path);
 
-// Command groups, each in its own file.
-void AddSettingsCommands(CLI::App& app);
+// Each command group lives in its own file and registers itself at start-up:
+//   static const bool registered = RegisterCommandGroup(&AddMacroCommands);
+using CommandGroup = void (*)(CLI::App& app);
+bool RegisterCommandGroup(CommandGroup group);
+void AddRegisteredCommandGroups(CLI::App& app);
