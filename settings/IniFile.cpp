@@ -127,7 +127,12 @@ void IniFile::ParseLine(std::u16string_view line, Section*& current) {
   if (line.front() == u'[') {
     const std::size_t close = line.rfind(u']');
     if (close != std::u16string_view::npos && close > 0) {
-      current = &SectionFor(line.substr(1, close - 1));
+      // A repeated section stays a section of its own that look-ups never
+      // reach, as with the platform's functions.
+      const std::u16string_view name = line.substr(1, close - 1);
+      sectionIndex_.try_emplace(Fold(name), sections_.size());
+      sections_.push_back(Section{std::u16string(name), {}, {}});
+      current = &sections_.back();
       return;
     }
   }

@@ -49,6 +49,13 @@ class IniFile {
   void WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,
                    std::size_t size);
 
+  // Every key line in file order, with its section ("" before the first header).
+  template <typename Visitor>  // void(u16string_view section, u16string_view key, u16string_view value)
+  void Visit(Visitor&& visit) const {
+    for (const Section& s : sections_)
+      for (const Entry& e : s.entries) visit(s.name, e.key, e.value);
+  }
+
   bool dirty() const { return dirty_; }
   // Replaces the file with the document when it changed. False when the file
   // could not be written; the old file then stays as it was.

@@ -144,7 +144,8 @@ void SettingsStore::LoadOnly() {
 }
 
 bool SettingsStore::Reload() {
-  IniFile ini(path_);
+  // Without a per-user folder the program runs on defaults and writes nothing.
+  const IniFile ini = path_.empty() ? IniFile::FromBytes("") : IniFile(path_);
   ClearSettings(*config_);
   LoadSettings(*config_, ini);
   unwritten_ = ValidateSettings(*config_);
@@ -153,6 +154,7 @@ bool SettingsStore::Reload() {
 }
 
 bool SettingsStore::Save() {
+  if (path_.empty()) return false;
   IniFile ini(path_);
   SaveSettings(*config_, ini);
   if (!ini.Commit()) return false;

@@ -26,7 +26,7 @@ TEST(IniFile, ReadingRulesOfThePlatform) {
       "Neg=-12abc\r\n"
       "Big=4294967297\r\n"
       "[setting]\r\n"
-      "Late=merged\r\n"
+      "Late=unreachable\r\n"
       "[Other]\n"
       "Totle=9");
   EXPECT_EQ(ini.ReadInt(u"SETTING", u"totle", 0), 4);
@@ -39,7 +39,7 @@ TEST(IniFile, ReadingRulesOfThePlatform) {
   EXPECT_EQ(ini.ReadString(u"Setting", u"Dup"), u"first");
   EXPECT_EQ(ini.ReadInt(u"Setting", u"Neg", 0), -12);
   EXPECT_EQ(ini.ReadInt(u"Setting", u"Big", 0), 1) << "32-bit wrap-around";
-  EXPECT_EQ(ini.ReadString(u"Setting", u"Late"), u"merged");
+  EXPECT_FALSE(ini.HasKey(u"Setting", u"Late")) << "only the first of two like-named sections counts";
   EXPECT_EQ(ini.ReadInt(u"Other", u"Totle", 0), 9);
   EXPECT_EQ(ini.ReadString(u"", u"top"), u"before any section");
   EXPECT_EQ(ini.ReadString(u"Setting", u" Totle "), u"4") << "names are trimmed";

@@ -1,0 +1,59 @@
+#include "app/QoxelApp_win.h"
+
+#include <gdiplus.h>
+#include <shellapi.h>
+
+#include <memory>
+
+#include "app/ProgramPaths_win.h"
+#include "app/QoxelDlg_win.h"
+#include "app/resource.h"
+
+const wchar_t kMainWindowTitle[] = L"Kestrelon R58";
+
+CQoxelApp::~CQoxelApp() = default;
+
+BOOL CQoxelApp::InitInstance() {
+  mutex_ = CreateMutexW(nullptr, FALSE, kMainWindowTitle);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex_);
+    mutex_ = nullptr;
+    return FALSE;
+  }
+  Gdiplus::GdiplusStartupInput input;
+  Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr);
+  Paths().programFolder = ExecutableFolder();
+  EnsurePerUserFolder();
+  CWinApp::InitInstance();
+
+  // The dialog holds every control of every page; it lives on the heap.
+  auto dialog = std::make_unique<CQoxelDlg>();
+  m_pMainWnd = dialog.get();
+  dialog->DoModal();
+  m_pMainWnd = nullptr;
+  return FALSE;
+}
+
+int CQoxelApp::ExitInstance() {
+  if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+  gdiplusToken_ = 0;
+  if (mutex_) {
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+    mutex_ = nullptr;
+  }
+  return CWinApp::ExitInstance();
+}
+
+BOOL CQoxelApp::OnCommand(UINT id) {
+  if (id != ID_HELP) return FALSE;
+  OpenHelp();
+  return TRUE;
+}
+
+void CQoxelApp::OpenHelp() {
+  std::wstring folder = Paths().programFolder;
+  if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+  const std::wstring document = folder + L"\\Help\\Help.pdf";
+  ShellExecuteW(nullptr, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}

@@ -1,0 +1,123 @@
+// Owners of GDI handles. Each is move-only and deletes its object once; a
+// selected object is always put back before anything is deleted.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+template <typename Handle>
+class UniqueGdi {
+ public:
+  UniqueGdi() = default;
+  explicit UniqueGdi(Handle handle) : handle_(handle) {}
+  ~UniqueGdi() { reset(); }
+  UniqueGdi(UniqueGdi&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueGdi& operator=(UniqueGdi&& other) noexcept {
+    if (this != &other) reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  UniqueGdi(const UniqueGdi&) = delete;
+  UniqueGdi& operator=(const UniqueGdi&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  Handle release() { return std::exchange(handle_, nullptr); }
+  void reset(Handle handle = nullptr) {
+    if (handle_ && handle_ != handle) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using UniqueBitmap = UniqueGdi<HBITMAP>;
+using UniqueBrush = UniqueGdi<HBRUSH>;
+using UniquePen = UniqueGdi<HPEN>;
+using UniqueFont = UniqueGdi<HFONT>;
+using UniqueRegion = UniqueGdi<HRGN>;
+
+// A memory device context (DeleteDC) or a window's (ReleaseDC).
+class UniqueDC {
+ public:
+  UniqueDC() = default;
+  static UniqueDC Compatible(HDC reference) { return UniqueDC(CreateCompatibleDC(reference), nullptr); }
+  static UniqueDC ForWindow(HWND hwnd) { return UniqueDC(GetDC(hwnd), hwnd, true); }
+  ~UniqueDC() { reset(); }
+  UniqueDC(UniqueDC&& o) noexcept
+      : dc_(std::exchange(o.dc_, nullptr)), hwnd_(o.hwnd_), window_(o.window_) {}
+  UniqueDC& operator=(UniqueDC&& o) noexcept {
+    if (this != &o) {
+      reset();
+      dc_ = std::exchange(o.dc_, nullptr);
+      hwnd_ = o.hwnd_;
+      window_ = o.window_;
+    }
+    return *this;
+  }
+  UniqueDC(const UniqueDC&) = delete;
+  UniqueDC& operator=(const UniqueDC&) = delete;
+
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+  void reset() {
+    if (!dc_) return;
+    if (window_) ReleaseDC(hwnd_, dc_);
+    else DeleteDC(dc_);
+    dc_ = nullptr;
+  }
+
+ private:
+  UniqueDC(HDC dc, HWND hwnd, bool window = false) : dc_(dc), hwnd_(hwnd), window_(window) {}
+  HDC dc_ = nullptr;
+  HWND hwnd_ = nullptr;
+  bool window_ = false;
+};
+
+// Selects an object into a DC for the scope and selects the old one back.
+class SelectScope {
+ public:
+  SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+  ~SelectScope() {
+    if (old_) SelectObject(dc_, old_);
+  }
+  SelectScope(const SelectScope&) = delete;
+  SelectScope& operator=(const SelectScope&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// The one way to paint: compose into an off-screen bitmap of the target's
+// size, then copy it to the target once when the buffer goes out of scope.
+class OffscreenBuffer {
+ public:
+  OffscreenBuffer(HDC target, const RECT& area);
+  ~OffscreenBuffer();
+  OffscreenBuffer(const OffscreenBuffer&) = delete;
+  OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
+
+  HDC dc() const { return memory_.get(); }
+  const RECT& area() const { return area_; }
+
+ private:
+  HDC target_;
+  RECT area_;
+  UniqueDC memory_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ oldBitmap_ = nullptr;
+};
+
+// The wait cursor for the scope.
+class WaitCursorScope {
+ public:
+  WaitCursorScope() : old_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+  ~WaitCursorScope() { SetCursor(old_); }
+  WaitCursorScope(const WaitCursorScope&) = delete;
+  WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+
+ private:
+  HCURSOR old_;
+};

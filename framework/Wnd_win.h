@@ -1,0 +1,78 @@
+// The window layer: a C++ object per window, one message map (the virtual
+// WindowProc, a switch per class) and the framework's usual hooks.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CWnd {
+ public:
+  CWnd() = default;
+  virtual ~CWnd();
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+
+  HWND m_hWnd = nullptr;
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  operator HWND() const { return m_hWnd; }
+
+  // Creates a window whose every message, from WM_NCCREATE on, reaches WindowProc.
+  bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                const RECT& rect, HWND parent, UINT_PTR idOrMenu);
+  // Takes over a window made elsewhere (a dialog's control, a system class).
+  bool SubclassWindow(HWND hwnd);
+  void UnsubclassWindow();
+  BOOL DestroyWindow();
+  // The object attached to a window of this thread, or nullptr.
+  static CWnd* FromHandle(HWND hwnd);
+
+  // The message map of the class. Classes handle what they need and pass the
+  // rest to their base class; CWnd's own map reflects notifications to the
+  // child objects that sent them and ends in DefWindowProc.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // What the window does by default: the window's original procedure.
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // WM_COMMAND; TRUE when handled.
+  virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+  // Sees every message of the modal loop before it is dispatched; TRUE eats it.
+  virtual BOOL PreTranslateMessage(MSG* msg);
+  // A notification the parent reflected back to this child (WM_COMMAND,
+  // WM_DRAWITEM, WM_CTLCOLOR*). TRUE with *result when handled.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // Owner drawing, reached through reflection of WM_DRAWITEM.
+  virtual void DrawItem(DRAWITEMSTRUCT* item);
+  // After WM_NCDESTROY, when the handle is gone.
+  virtual void PostNcDestroy() {}
+
+  // Thin conveniences over the handle.
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  void Invalidate(BOOL erase = FALSE) const;
+  void InvalidateRect(const RECT* rect, BOOL erase = FALSE) const;
+  BOOL ShowWindow(int command) const;
+  BOOL EnableWindow(BOOL enable = TRUE) const;
+  BOOL IsWindowEnabled() const;
+  BOOL IsWindowVisible() const;
+  BOOL MoveWindow(const RECT& rect, BOOL repaint = TRUE) const;
+  void SetWindowText(const std::wstring& text) const;
+  std::wstring GetWindowText() const;
+  RECT GetClientRect() const;
+  // Window rectangle in the coordinates of the parent's client area.
+  RECT GetRectInParent() const;
+  HWND GetParent() const;
+  UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const;
+  BOOL KillTimer(UINT_PTR id) const;
+
+ protected:
+  // The window is being created for this object (set around CreateWindowEx
+  // and CreateDialog; the creation hook attaches it).
+  static void BeginCreation(CWnd* wnd);
+  static void EndCreation();
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+  bool Attach(HWND hwnd);
+};

@@ -1,0 +1,132 @@
+// The INI engine against the platform's private-profile functions, which the
+// device service uses on the same files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "framework/WideText_win.h"
+#include "settings/Utf.h"
+#include "settings/SettingsFile.h"
+#include "tests/win/ProgramHarness_win.h"
+
+namespace {
+
+std::filesystem::path Scratch(const wchar_t* name) {
+  const auto folder = ProgramFolder() / L"test-scratch";
+  std::filesystem::create_directories(folder);
+  const auto path = folder / name;
+  std::filesystem::remove(path);
+  return path;
+}
+
+void WriteRaw(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::wstring PlatformString(const std::filesystem::path& file, std::u16string_view section,
+                            std::u16string_view key) {
+  std::wstring buffer(4096, L'\0');
+  const DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"",
+                                           buffer.data(), 4096, file.c_str());
+  buffer.resize(n);
+  return buffer;
+}
+
+// Six profiles with names in several scripts and macros in their slots.
+std::unique_ptr<SettingsStore> RichSettings(const std::filesystem::path& path) {
+  auto store = std::make_unique<SettingsStore>(path);
+  store->Reload();
+  const char16_t* names[] = {u"Střelba", u"狙击", u"Ünïcode ✓", u"=equals", u"  spaced", u"\"q\""};
+  for (int i = 0; i < kMaxProfiles; ++i) {
+    ProfileRecord& p = store->config().profiles[i];
+    SetFixedText(p.name, names[i]);
+    SetFixedText(p.syncPath, u"C:\\Users\\hráč\\Pictures\\p" + DecimalText(i) + u".jpg");
+    p.slots[2].code = kCodeMacro;
+    p.slots[2].library = 40 + i;
+    for (int e = 0; e < 30; ++e) p.slots[2].events[e] = {std::uint8_t(0x20 + e), 0, std::uint16_t(e)};
+    p.slots[2].count = 30;
+    p.dpiColor[1] = 0xFFFFFF;
+  }
+  store->Save();
+  return store;
+}
+
+TEST(PlatformIni, AFileWrittenByIniFileReadsTheSameThroughThePlatform) {
+  const auto path = Scratch(L"ours.ini");
+  auto store = RichSettings(path);
+  const IniFile ini(path);
+  int checked = 0;
+  ini.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view) {
+    EXPECT_EQ(PlatformString(path, section, key), Wide(ini.ReadString(section, key)))
+        << Utf16ToUtf8(section) << "/" << Utf16ToUtf8(key);
+    ++checked;
+  });
+  EXPECT_GT(checked, 400);
+
+  for (int i = 0; i < kMaxProfiles; ++i) {
+    const std::wstring section = Wide(ProfileSectionName(i, false));
+    EXPECT_EQ(GetPrivateProfileIntW(section.c_str(), L"DPI_Color1", -1, path.c_str()), 0xFFFFFFu);
+    ButtonSlot slot{};
+    ASSERT_TRUE(GetPrivateProfileStructW(section.c_str(), L"ButtonAssigned2", &slot, sizeof slot,
+                                         path.c_str()));
+    EXPECT_EQ(std::memcmp(&slot, &store->config().profiles[i].slots[2], sizeof slot), 0);
+  }
+}
+
+TEST(PlatformIni, AFileThePlatformWroteKeyByKeyLoadsIdentically) {
+  const auto ours = Scratch(L"reference.ini");
+  auto store = RichSettings(ours);
+  const auto theirs = Scratch(L"platform.ini");
+  WriteRaw(theirs, "\xFF\xFE");  // the platform keeps Unicode text in UTF-16 files
+  const IniFile reference(ours);
+  reference.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+    WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
+                               theirs.c_str());
+  });
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, theirs.c_str());  // flush the cache
+
+  SettingsStore loaded(theirs);
+  loaded.LoadOnly();
+  SettingsStore expected(ours);
+  expected.LoadOnly();
+  EXPECT_EQ(std::memcmp(&loaded.config(), &expected.config(), sizeof(MouseConfig)), 0);
+  EXPECT_EQ(std::u16string(FixedText(loaded.config().profiles[1].name)), u"狙击");
+}
+
+TEST(PlatformIni, ReadingRulesAgreeWithThePlatform) {
+  const char* files[] = {
+      "[S]\r\nk= padded value \r\nq=\"quoted\"\r\nh='half\r\nempty=\r\nbare\r\n",
+      "junk line\r\n[S]\r\nK=upper\r\nk=lower\r\n[s]\r\nk=again\r\nother=x\r\n",
+      "  [ S ]  \r\n k = v \r\n[S]\r\nk=w\r\n",
+      "[S]\nk=unix lines\n[T]\nn=-42x\n",
+  };
+  const char16_t* queries[][2] = {{u"S", u"k"},     {u"S", u"q"},     {u"S", u"h"},
+                                  {u"S", u"empty"}, {u"S", u"bare"},  {u"S", u"other"},
+                                  {u" S ", u"k"},   {u"S", u" k "},   {u"T", u"n"},
+                                  {u"s", u"K"}};
+  for (const char* content : files) {
+    for (const bool utf16 : {false, true}) {
+      const auto path = Scratch(L"rules.ini");
+      std::string bytes = content;
+      if (utf16) {
+        bytes = "\xFF\xFE";
+        for (const char* c = content; *c; ++c) bytes += std::string{*c, '\0'};
+      }
+      WriteRaw(path, bytes);
+      const IniFile ini(path);
+      for (const auto& q : queries) {
+        EXPECT_EQ(PlatformString(path, q[0], q[1]), Wide(ini.ReadString(q[0], q[1])))
+            << content << " query [" << Utf16ToUtf8(q[0]) << "] " << Utf16ToUtf8(q[1]);
+        EXPECT_EQ(static_cast<int>(GetPrivateProfileIntW(Wide(q[0]).c_str(), Wide(q[1]).c_str(), 77,
+                                                         path.c_str())),
+                  ini.ReadInt(q[0], q[1], 77))
+            << content;
+      }
+    }
+  }
+}
+
+}  // namespace
