@@ -108,9 +108,10 @@ class Library {
   // Writes the entry into the export section of `file`, keeping what else the
   // file holds. Patterns are exported with "BulletNum" -1.
   LibraryResult ExportRecord(int position, const std::filesystem::path& file) const;
-  // Appends the record of an export file under a new number; a name equal to
-  // an entry's gets "-1" appended until it is unique. `position` receives the
-  // new entry's position.
+  // Appends the record of an export file under a new number and rewrites the
+  // library. The name is the file's (empty when absent); a name equal to an
+  // entry's gets "-1" appended until it is unique. `position` receives the new
+  // entry's position.
   LibraryResult ImportRecord(const std::filesystem::path& file, int* position = nullptr);
   // Removes the entry at a position. `marker` is the row's in-use marker
   // (InUseMarkers); a non-zero marker refuses with warning 18.
