@@ -136,7 +136,9 @@ enum Warning : int {
   kAccepted = 0,
   kWarnLastLeftClick = 11,
   kWarnProfilesFull = 12,
+  kWarnLibraryFull = 13,
   kWarnTooManyMacros = 17,
+  kWarnEntryInUse = 18,
 };
 
 extern const std::array<Colour, kLevels> kDpiColourTable;    // table A

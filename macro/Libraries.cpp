@@ -1,0 +1,23 @@
+#include "macro/Libraries.h"
+
+#include "macro/Patterns.h"
+#include "settings/IniFile.h"
+
+Libraries::Libraries(const std::filesystem::path& folder)
+    : macros(LibraryKind::kMacro, folder / TraitsOf(LibraryKind::kMacro).fileName),
+      patterns(LibraryKind::kPattern, folder / TraitsOf(LibraryKind::kPattern).fileName) {}
+
+void Libraries::Reload() {
+  std::error_code ec;
+  if (!std::filesystem::exists(patterns.path(), ec)) CreateBuiltInPatterns(patterns.path());
+  macros.LoadLibraryFile();
+  patterns.LoadLibraryFile();
+}
+
+void Libraries::FillProfileSlots(ProfileRecord& profile) const {
+  const IniFile macroFile(macros.path());
+  const IniFile patternFile(patterns.path());
+  for (ButtonSlot& slot : profile.slots) {
+    if (!macros.FillSlot(slot, macroFile)) patterns.FillSlot(slot, patternFile);
+  }
+}
