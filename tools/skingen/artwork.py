@@ -389,7 +389,7 @@ def recoil_chart(w, h):
     img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
     lay = Layer(w, h)
     lay.rrect((0, 0, w, h), 8, fill=(12, 12, 12, 230), outline=rgba(LINE), width=1)
-    cx, cy = w * 0.5, h * 0.36
+    cx, cy = w * 0.5, h * 0.42
     for r in (10, 22):
         lay.ellipse((cx - r, cy - r, cx + r, cy + r), outline=(200, 200, 200, 180), width=1.2)
     lay.line([(cx - 34, cy), (cx - 12, cy)], (200, 200, 200, 180), 1.2)
@@ -408,35 +408,69 @@ def recoil_chart(w, h):
     return img
 
 
-def band_rule(w, h):
+def recoil_steps(w, h):
+    """How a pattern works, without words: each shot waits its interval, then the
+    mouse is pulled by a horizontal and a vertical step."""
+    out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
     lay = Layer(w, h)
-    lay.line([(6, h / 2), (w - 6, h / 2)], (60, 60, 58, 255), 1)
-    lay.ellipse((0, h / 2 - 4, 8, h / 2 + 4), fill=rgba(ACCENT))
-    for i in range(8):
-        x = 20 + i * 48
-        lay.line([(x, h / 2 - 4), (x, h / 2 + 4)], (80, 80, 78, 255), 1)
-    return lay.image()
+    lay.rrect((0, 0, w, h), 8, fill=(14, 14, 14, 255), outline=rgba(LINE), width=1)
+    y = 64
+    xs = [70 + i * 120 for i in range(5)]
+    lay.line([(30, y), (w - 30, y)], (70, 70, 68, 255), 1.5)
+    moves = [(-14, 58), (8, 70), (-6, 50), (12, 64), (-4, 40)]
+    for i, x in enumerate(xs):
+        if i + 1 < len(xs):  # interval bracket
+            x1 = xs[i + 1]
+            lay.line([(x + 10, y - 24), (x + 10, y - 30), (x1 - 10, y - 30), (x1 - 10, y - 24)],
+                     (120, 120, 118, 255), 1.2)
+        lay.rrect((x - 9, y - 5, x + 9, y + 5), 4, fill=rgba(ACCENT))
+        dx, dy = moves[i]
+        lay.line([(x, y + 14), (x + dx, y + 14 + dy)], (232, 52, 64, 255), 2.2)
+        ex, ey = x + dx, y + 14 + dy
+        lay.polygon([(ex - 6, ey - 6), (ex + 6, ey - 6), (ex, ey + 5)], (232, 52, 64, 255))
+    # legend: interval, horizontal and vertical steps with their ranges
+    ly = h - 58
+    lay.line([(30, ly - 14), (w - 30, ly - 14)], (40, 40, 38, 255), 1)
+    lay.rrect((40, ly + 8, 58, ly + 18), 4, fill=rgba(ACCENT))
+    lay.line([(230, ly + 13), (262, ly + 13)], (232, 52, 64, 255), 2.2)
+    lay.polygon([(226, ly + 13), (234, ly + 7), (234, ly + 19)], (232, 52, 64, 255))
+    lay.polygon([(266, ly + 13), (258, ly + 7), (258, ly + 19)], (232, 52, 64, 255))
+    lay.line([(430, ly), (430, ly + 22)], (232, 52, 64, 255), 2.2)
+    lay.polygon([(424, ly + 20), (436, ly + 20), (430, ly + 28)], (232, 52, 64, 255))
+    out.alpha_composite(lay.image())
+    d = ImageDraw.Draw(out)
+    f = font(14)
+    for i in range(4):
+        x0, x1 = xs[i] + 10, xs[i + 1] - 10
+        tw = d.textlength("ms", font=f)
+        d.text(((x0 + x1 - tw) / 2, y - 50), "ms", font=f, fill=(150, 150, 148, 255))
+    for i, x in enumerate(xs):
+        t = str(i + 1)
+        d.text((x - d.textlength(t, font=f) / 2, y - 2 - 22), "", font=f)
+    d.text((68, ly + 4), "0 … 999 ms", font=f, fill=(200, 200, 198, 255))
+    d.text((276, ly + 4), "−50 … 50", font=f, fill=(200, 200, 198, 255))
+    d.text((446, ly + 4), "−50 … 0", font=f, fill=(200, 200, 198, 255))
+    return out
 
 
-def colour_wheel(s, bg):
-    """Hue around the centre, white at the centre, full colour at the rim."""
-    img = Image.new("RGB", (s, s), bg)
+def colour_wheel(s):
+    """Hue around the centre, white at the centre, full colour at the rim; transparent
+    outside the disc, with a one-pixel soft edge."""
+    import colorsys
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
     px = img.load()
     c = (s - 1) / 2
     r = s / 2 - 1
-    import colorsys
     for y in range(s):
         for x in range(s):
             dx, dy = x - c, y - c
             d = math.hypot(dx, dy)
-            if d <= r:
-                hue = (math.atan2(-dy, dx) / (2 * math.pi)) % 1.0
-                rr, gg, bb = colorsys.hsv_to_rgb(hue, min(1.0, d / r), 1.0)
-                px[x, y] = (round(rr * 255), round(gg * 255), round(bb * 255))
-            elif d <= r + 1:
-                t = d - r
-                rr, gg, bb = colorsys.hsv_to_rgb((math.atan2(-dy, dx) / (2 * math.pi)) % 1.0, 1.0, 1.0)
-                px[x, y] = mix((round(rr * 255), round(gg * 255), round(bb * 255)), bg, t)
+            if d > r + 1:
+                continue
+            hue = (math.atan2(-dy, dx) / (2 * math.pi)) % 1.0
+            rr, gg, bb = colorsys.hsv_to_rgb(hue, min(1.0, d / r), 1.0)
+            a = 255 if d <= r else round(255 * (r + 1 - d))
+            px[x, y] = (round(rr * 255), round(gg * 255), round(bb * 255), a)
     return img
 
 

@@ -34,9 +34,20 @@ class Preview:
 
     def text(self, img, ctl, height, bold=False, fill=(255, 255, 255), align="left", text=None):
         t = ctl.text[self.lang] if text is None else text
-        lines = t.split("\\r\\n")
         x, y, w, h = ctl.rect
         f = gdi_font(height, bold)
+        d = ImageDraw.Draw(img)
+        lines = []
+        for para in t.split("\\r\\n"):
+            line = ""
+            for word in para.split(" "):
+                trial = (line + " " + word).strip()
+                if line and d.textlength(trial, font=f) > w:
+                    lines.append(line)
+                    line = word
+                else:
+                    line = trial
+            lines.append(line)
         lh = round(height * 0.95)
         top = y + (h - lh * len(lines)) // 2
         for i, line in enumerate(lines):
@@ -199,7 +210,7 @@ class Preview:
                 self.caption(img, ctl, 18, align="left" if ctl.look == "dropdown" else "center",
                              offset=12 if ctl.look == "dropdown" else 0)
             elif ctl.look == "text" and ctl.text[self.lang] and not ctl.text[0].endswith(".png"):
-                heading = ctl.key in ("11", "26", "30") or (win.name == "select" and ctl.key == "12")
+                heading = ctl.key == {"macro": "26", "recoil": "30"}.get(win.name, "11")
                 if win.name == "select" and ctl.key == "12":
                     continue
                 if win.name == "macro" and ctl.key == "42":

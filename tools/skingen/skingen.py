@@ -186,9 +186,17 @@ def draw_control(sheet, ctl, st):
         sheet.paste(artwork.spectrum(w, h), (x, y))
         return
     if ctl.look == "wheel":
-        sheet.paste(artwork.colour_wheel(w, sheet.getpixel((x, y))), (x, y))
+        wheel = artwork.colour_wheel(w)
+        region = sheet.crop((x, y, x + w, y + h)).convert("RGBA")
+        region.alpha_composite(wheel)
+        sheet.paste(region.convert("RGB"), (x, y))
         return
     if ctl.look in NO_DRAWING:
+        return
+    if ctl.look == "edit":  # a frame around the edit control, which paints its own inside
+        frame = Layer(w + 4, h + 4)
+        frame.rrect((0, 0, w + 4, h + 4), 3, fill=(0, 0, 0, 255), outline=(70, 70, 68, 255), width=1)
+        frame.paste(sheet, x - 2, y - 2)
         return
     lay = Layer(w, h)
     LOOKS[ctl.look](lay, w, h, st, ctl)
@@ -381,8 +389,8 @@ def write_images(o):
           artwork.light_picture(li[2], li[3], labels, (20, 280, 290, 150)))
     ch = pictures["Chart"].rect
     o.png("skins\\" + pictures["Chart"].text[0], artwork.recoil_chart(ch[2], ch[3]))
-    bd = pictures["Band"].rect
-    o.png("skins\\" + pictures["Band"].text[0], artwork.band_rule(bd[2], bd[3]))
+    st = pictures["Steps"].rect
+    o.png("skins\\" + pictures["Steps"].text[0], artwork.recoil_steps(st[2], st[3]))
 
     # image-file buttons
     makers = {"Main\\Settings": artwork.settings_button, "Mouse\\Function": artwork.function_button,
