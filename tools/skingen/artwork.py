@@ -90,53 +90,68 @@ def profile_default(w, h):
     return img.convert("RGB")
 
 
-MOUSE_CALLOUTS = {  # number -> point on the mouse picture (250 x 380)
-    "1": (78, 92), "2": (172, 92), "3": (125, 86), "6": (125, 150), "4": (38, 196),
-    "5": (38, 250),
+MOUSE_OUTLINE = [(125, 20), (166, 28), (194, 64), (208, 124), (213, 196), (211, 266), (196, 326),
+                 (162, 360), (125, 368), (88, 362), (54, 334), (40, 286), (42, 246), (36, 204),
+                 (30, 150), (38, 88), (60, 40), (90, 25)]
+MOUSE_CALLOUTS = {  # number -> centre of its badge on the mouse picture (250 x 380)
+    "1": (84, 104), "2": (166, 104), "3": (125, 44), "6": (125, 146), "5": (20, 196),
+    "4": (20, 250),
 }
 
 
+def smooth(points, steps=12):
+    """A closed Catmull-Rom curve through the points."""
+    out = []
+    n = len(points)
+    for i in range(n):
+        p0, p1, p2, p3 = points[i - 1], points[i], points[(i + 1) % n], points[(i + 2) % n]
+        for k in range(steps):
+            t = k / steps
+            out.append(tuple(0.5 * (2 * p1[j] + (-p0[j] + p2[j]) * t +
+                                    (2 * p0[j] - 5 * p1[j] + 4 * p2[j] - p3[j]) * t * t +
+                                    (-p0[j] + 3 * p1[j] - 3 * p2[j] + p3[j]) * t ** 3)
+                             for j in range(2)))
+    return out
+
+
 def mouse_picture(w, h):
-    """Top view of the R58 with its six programmable buttons numbered."""
+    """Top view of the R58 with its six programmable buttons numbered as the rows are."""
+    body = smooth(MOUSE_OUTLINE)
+    cx = 125
+    shadow = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    ImageDraw.Draw(shadow).polygon([(x + 5, y + 9) for x, y in body], fill=(0, 0, 0, 150))
+    shadow = shadow.filter(ImageFilter.GaussianBlur(8))
     lay = Layer(w, h)
-    cx = w / 2
-    body = []
-    for i in range(121):
-        t = i / 120 * 2 * math.pi
-        # a mouse outline: narrower front, wide palm
-        rx = 92 + 14 * math.sin(t) ** 2 * (1 if math.cos(t) > 0 else 0.4)
-        ry = 170
-        x = cx + rx * math.sin(t) * (0.86 + 0.14 * (1 - math.cos(t)) / 2)
-        y = 200 - ry * math.cos(t)
-        body.append((x, y))
-    lay.polygon([(x + 4, y + 8) for x, y in body], (0, 0, 0, 120))
-    lay.polygon(body, (34, 34, 34, 255))
-    inner = [(cx + (x - cx) * 0.93, 200 + (y - 200) * 0.95) for x, y in body]
-    lay.polygon(inner, (44, 44, 43, 255))
-    # button split and palm line
-    lay.line([(cx, 32), (cx, 160)], (12, 12, 12, 255), 3)
-    lay.line([(cx - 84, 168), (cx - 40, 176), (cx + 40, 176), (cx + 84, 168)], (20, 20, 20, 255), 3)
-    # wheel and top button
-    lay.rrect((cx - 9, 62, cx + 9, 112), 8, fill=(18, 18, 18, 255), outline=rgba(ACCENT), width=2)
-    for yy in range(70, 106, 6):
-        lay.line([(cx - 5, yy), (cx + 5, yy)], (70, 70, 70, 255), 1)
-    lay.rrect((cx - 8, 132, cx + 8, 162), 5, fill=(20, 20, 20, 255), outline=(90, 90, 90, 255))
-    # side buttons on the left flank
-    lay.rrect((26, 178, 44, 220), 5, fill=(22, 22, 22, 255), outline=(100, 100, 100, 255))
-    lay.rrect((26, 228, 44, 270), 5, fill=(22, 22, 22, 255), outline=(100, 100, 100, 255))
-    # logo strip glow at the palm
-    lay.rrect((cx - 22, 292, cx + 22, 298), 3, fill=rgba(ACCENT, 220))
-    img = lay.image()
+    lay.polygon(body, (30, 30, 30, 255))
+    lay.polygon([(cx + (x - cx) * 0.94, 196 + (y - 196) * 0.96) for x, y in body], (46, 46, 45, 255))
+    lay.polygon([(cx + (x - cx) * 0.80, 230 + (y - 230) * 0.70) for x, y in body], (40, 40, 39, 255))
+    # buttons: the split and the edge of the two main buttons
+    lay.line([(cx, 22), (cx, 168)], (14, 14, 14, 255), 3)
+    lay.line(smooth([(38, 170), (80, 178), (125, 181), (170, 178), (212, 170), (125, 176)], 8)[:30],
+             (18, 18, 18, 255), 3)
+    # wheel and the top button behind it
+    lay.rrect((cx - 10, 60, cx + 10, 114), 9, fill=(16, 16, 16, 255), outline=rgba(ACCENT), width=2)
+    for yy in range(68, 108, 6):
+        lay.line([(cx - 5, yy), (cx + 5, yy)], (76, 76, 76, 255), 1)
+    lay.rrect((cx - 8, 128, cx + 8, 164), 5, fill=(20, 20, 20, 255), outline=(110, 110, 110, 255))
+    # side buttons on the thumb side: 5 to the front, 4 behind it
+    for y0 in (176, 230):
+        lay.rrect((33, y0, 45, y0 + 40), 5, fill=(24, 24, 24, 255), outline=(120, 120, 118, 255))
+    # lit logo strip on the palm
+    lay.rrect((cx - 24, 300, cx + 24, 306), 3, fill=rgba(ACCENT))
     glow = Image.new("RGBA", (w, h), (0, 0, 0, 0))
-    ImageDraw.Draw(glow).rounded_rectangle([cx - 30, 286, cx + 30, 304], 6, fill=(1, 204, 236, 120))
-    glow = glow.filter(ImageFilter.GaussianBlur(8))
+    ImageDraw.Draw(glow).rounded_rectangle([cx - 34, 292, cx + 34, 314], 8, fill=(1, 204, 236, 140))
+    glow = glow.filter(ImageFilter.GaussianBlur(9))
     out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    out.alpha_composite(shadow)
+    out.alpha_composite(lay.image())
     out.alpha_composite(glow)
-    out.alpha_composite(img)
-    # numbered callouts
+    # numbered badges, with short leaders to the side buttons
     lay = Layer(w, h)
     for num, (x, y) in MOUSE_CALLOUTS.items():
-        lay.ellipse((x - 11, y - 11, x + 11, y + 11), fill=(8, 8, 8, 235), outline=rgba(ACCENT), width=2)
+        if num in ("4", "5"):
+            lay.line([(x + 10, y), (34, y)], rgba(ACCENT), 1.5)
+        lay.ellipse((x - 11, y - 11, x + 11, y + 11), fill=(8, 8, 8, 240), outline=rgba(ACCENT), width=2)
     out.alpha_composite(lay.image())
     f = font(13, True)
     for num, (x, y) in MOUSE_CALLOUTS.items():
@@ -153,21 +168,24 @@ def light_picture(w, h, labels, side_box):
     for text, x, y in labels:
         d.text((x, y), text, font=f, fill=(160, 160, 160, 255))
     bx, by, bw, bh = side_box
+    base = bh - 30
+    profile = [(22, base), (22, base - 16), (36, base - 36), (80, base - 58), (150, base - 78),
+               (210, base - 70), (250, base - 40), (262, base - 14), (258, base)]
+    curve = smooth(profile, 10)
     lay = Layer(bw, bh)
-    # side silhouette
-    pts = []
-    for i in range(61):
-        t = i / 60
-        x = 20 + t * (bw - 40)
-        y = bh - 34 - math.sin(t * math.pi) ** 0.8 * (bh - 70) * (0.75 + 0.25 * t)
-        pts.append((x, y))
-    pts += [(bw - 20, bh - 30), (20, bh - 30)]
-    lay.polygon(pts, (38, 38, 38, 255))
-    lay.line([(24, bh - 30), (bw - 24, bh - 30)], rgba(ACCENT), 3)
+    lay.polygon(curve, (36, 36, 36, 255))
+    lay.polygon([(x, y + 6) for x, y in curve if y < base - 8] + [(250, base - 4), (30, base - 4)],
+                (44, 44, 43, 255))
+    lay.line([(60, base - 46), (64, base - 28)], (18, 18, 18, 255), 2)   # button edge
+    lay.rrect((104, base - 40, 128, base - 28), 5, fill=(24, 24, 24, 255),
+              outline=(120, 120, 118, 255))                               # side button
+    lay.rrect((140, base - 40, 164, base - 28), 5, fill=(24, 24, 24, 255),
+              outline=(120, 120, 118, 255))
+    lay.line([(22, base + 1), (266, base + 1)], rgba(ACCENT), 3)
     img = lay.image()
     glow = Image.new("RGBA", (bw, bh), (0, 0, 0, 0))
-    ImageDraw.Draw(glow).rectangle([20, bh - 34, bw - 20, bh - 18], fill=(1, 204, 236, 150))
-    glow = glow.filter(ImageFilter.GaussianBlur(7))
+    ImageDraw.Draw(glow).rectangle([24, base - 4, bw - 24, base + 12], fill=(1, 204, 236, 150))
+    glow = glow.filter(ImageFilter.GaussianBlur(8))
     side = Image.new("RGBA", (bw, bh), (0, 0, 0, 0))
     side.alpha_composite(glow)
     side.alpha_composite(img)
