@@ -5,8 +5,8 @@ import math
 
 from PIL import Image, ImageDraw, ImageFilter
 
-from paint import (ACCENT, ACCENT_DEEP, INK, LINE, RAISED, RAISED_HI, WHITE, Layer, draw_text,
-                   font, icon, mix, rgba, vgradient)
+from paint import (ACCENT, ACCENT_DEEP, INK, LINE, RAISED_HI, WHITE, Layer, draw_text,
+                   font, icon, printable, rgba, vgradient)
 
 RIGHT_PANEL = (18, 18, 17)
 LEFT_PANEL_TOP, LEFT_PANEL_BOTTOM = (24, 24, 23), (14, 14, 13)
@@ -462,12 +462,9 @@ def recoil_steps(w, h):
         x0, x1 = xs[i] + 10, xs[i + 1] - 10
         tw = d.textlength("ms", font=f)
         d.text(((x0 + x1 - tw) / 2, y - 50), "ms", font=f, fill=(150, 150, 148, 255))
-    for i, x in enumerate(xs):
-        t = str(i + 1)
-        d.text((x - d.textlength(t, font=f) / 2, y - 2 - 22), "", font=f)
-    d.text((68, ly + 4), "0 … 999 ms", font=f, fill=(200, 200, 198, 255))
-    d.text((276, ly + 4), "−50 … 50", font=f, fill=(200, 200, 198, 255))
-    d.text((446, ly + 4), "−50 … 0", font=f, fill=(200, 200, 198, 255))
+    d.text((68, ly + 4), printable("0 … 999 ms", f), font=f, fill=(200, 200, 198, 255))
+    d.text((276, ly + 4), printable("−50 … 50", f), font=f, fill=(200, 200, 198, 255))
+    d.text((446, ly + 4), printable("−50 … 0", f), font=f, fill=(200, 200, 198, 255))
     return out
 
 

@@ -47,6 +47,13 @@ def font(size, bold=False):
     return _font_cache[key]
 
 
+def printable(text, f):
+    """Pillow's own bitmap font, the fallback, knows Latin-1 only."""
+    if isinstance(f, ImageFont.FreeTypeFont):
+        return text
+    return text.encode("latin-1", "replace").decode("latin-1")
+
+
 def gdi_font(height, bold=False):
     """The font a GDI call with this cell height gives, approximately."""
     return font(max(6, round(height * 0.74)), bold)
@@ -61,6 +68,7 @@ def draw_text(img, rect, text, f, fill=WHITE, align="center", valign="center"):
     """Draws one line of text into rect = (x, y, w, h)."""
     d = ImageDraw.Draw(img)
     x, y, w, h = rect
+    text = printable(text, f)
     tw, th, box = text_size(d, text, f)
     if align == "center":
         tx = x + (w - tw) / 2
@@ -68,8 +76,11 @@ def draw_text(img, rect, text, f, fill=WHITE, align="center", valign="center"):
         tx = x + w - tw
     else:
         tx = x
-    asc, desc = f.getmetrics()
-    ty = y + (h - (asc + desc)) / 2 if valign == "center" else y
+    if hasattr(f, "getmetrics"):
+        line_h = sum(f.getmetrics())
+    else:  # Pillow's bitmap font
+        line_h = th
+    ty = y + (h - line_h) / 2 if valign == "center" else y
     d.text((round(tx - box[0]), round(ty)), text, font=f, fill=fill)
 
 

@@ -96,7 +96,6 @@ class Preview:
         for ctl in win.controls:
             if ctl.opts.get("sheet_only"):
                 continue
-            own = ctl.screens is None or screen in ctl.screens
             if ctl.section == "MAIN" and ctl.key in ("7", "8", "9", "99"):
                 self.face(img, win, "MOUSESCREEN", ctl, "down" if ctl.key == tab_key else "main")
                 self.caption(img, ctl, 16 if self.lang == 0 else 18,

@@ -10,7 +10,7 @@ import argparse
 import os
 import sys
 
-from PIL import Image, ImageDraw
+from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
