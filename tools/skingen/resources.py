@@ -61,18 +61,38 @@ def program_icon(size):
 
 
 def scroll_bar_skin():
-    """Four 27 x 27 cells (up arrow, down arrow, thumb) over a track strip, 81 x 27."""
-    img = Image.new("RGB", (81, 27), DARK)
+    """9 x 3 cells of 9 x 9 pixels. Rows: normal, hover, pressed. Columns 0..3 serve
+    a vertical bar (first arrow, last arrow, thumb, track), 4..7 a horizontal one
+    in the same order; column 8 is unused."""
+    img = Image.new("RGB", (81, 27), (8, 8, 8))
     d = ImageDraw.Draw(img)
-    d.polygon([(8, 17), (13, 9), (18, 17)], fill=ACCENT)          # up
-    d.polygon([(35, 9), (40, 17), (45, 9)], fill=ACCENT)          # down
-    d.rounded_rectangle([58, 3, 76, 23], radius=4, fill=(90, 90, 90))  # thumb
+    arrow = [(70, 70, 70), (150, 150, 150), ACCENT]
+    thumb = [(60, 60, 60), (110, 110, 110), ACCENT]
+    for row in range(3):
+        y = row * 9
+        for horizontal in (0, 1):
+            x = horizontal * 36
+            for i in range(4):  # crisp triangles, one scan line at a time
+                if horizontal:
+                    d.line([(x + 3 + i, y + 4 - i), (x + 3 + i, y + 4 + i)], fill=arrow[row])
+                    d.line([(x + 14 - i, y + 4 - i), (x + 14 - i, y + 4 + i)], fill=arrow[row])
+                else:
+                    d.line([(x + 4 - i, y + 3 + i), (x + 4 + i, y + 3 + i)], fill=arrow[row])
+                    d.line([(x + 13 - i, y + 6 - i), (x + 13 + i, y + 6 - i)], fill=arrow[row])
+            tx = x + 18
+            if horizontal:
+                d.rectangle([tx, y + 2, tx + 8, y + 6], fill=thumb[row])
+                d.line([(tx + 9, y + 4), (tx + 17, y + 4)], fill=(26, 26, 26))
+            else:
+                d.rectangle([tx + 2, y, tx + 6, y + 8], fill=thumb[row])
+                d.line([(tx + 13, y), (tx + 13, y + 8)], fill=(26, 26, 26))
     return img
 
 
 def submenu_arrow():
-    img = Image.new("RGB", (13, 17), (255, 255, 255))
-    ImageDraw.Draw(img).polygon([(3, 3), (10, 8), (3, 13)], fill=ACCENT)
+    """Drawn with black as the transparent colour, so the background is black."""
+    img = Image.new("RGB", (13, 17), (0, 0, 0))
+    ImageDraw.Draw(img).polygon([(4, 4), (9, 8), (4, 12)], fill=ACCENT)
     return img
 
 
