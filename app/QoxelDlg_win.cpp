@@ -3,6 +3,9 @@
 #include "app/ProgramPaths_win.h"
 #include "app/QoxelApp_win.h"
 #include "app/resource.h"
+#include "device/ServiceLaunch_win.h"
+#include "device/ServiceLink.h"
+#include "framework/WideText_win.h"
 
 namespace {
 
@@ -44,6 +47,14 @@ LRESULT CQoxelDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case UM_QUERY:
+    case UM_RELOAD_SETTINGS:
+    case UM_DPI_LEVEL:
+    case UM_RELOAD_SETTINGS_ALT:
+    case UM_CLOSE_CONFIG:
+    case UM_OSD_CHANGED:
+    case UM_SHUTDOWN:
+      return OnServiceMessage(message, wParam, lParam);
     default:
       break;
   }
@@ -51,6 +62,7 @@ LRESULT CQoxelDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CQoxelDlg::OnCreate(CREATESTRUCTW*) {
+  LaunchService(Paths().programFolder);
   SetCurrentDirectoryW(Paths().programFolder.c_str());
   font21_.reset(CreateInterfaceFont(21, L""));
   font18_.reset(CreateInterfaceFont(18, L""));
@@ -63,7 +75,10 @@ BOOL CQoxelDlg::OnInitDialog() {
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   currentPage_ = PAGE_BUTTONS;
-  if (SetPerUserPaths()) settings_ = std::make_unique<SettingsStore>(Paths().settingsFile);
+  if (SetPerUserPaths()) {
+    settings_ = std::make_unique<SettingsStore>(Paths().settingsFile);
+    libraries_ = std::make_unique<Libraries>(settings_->path().parent_path());
+  }
   ReloadSettings();
 
   SetWindowPos(m_hWnd, nullptr, 0, 0, kMainWidth, kMainHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -83,7 +98,47 @@ BOOL CQoxelDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CQoxelDlg::ReloadSettings() { settings_->Reload(); }
+void CQoxelDlg::ReloadSettings() {
+  settings_->Reload();
+  if (libraries_) libraries_->Reload();
+}
+
+void CQoxelDlg::ApplySettings() {
+  if (libraries_) ApplySettingsToFiles(*settings_, *libraries_);
+  NotifyService(UM_SERVICE_APPLY);
+}
+
+void CQoxelDlg::NotifyServiceOfReset() { NotifyService(UM_SERVICE_RESET); }
+
+LRESULT CQoxelDlg::OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case UM_RELOAD_SETTINGS:
+    case UM_RELOAD_SETTINGS_ALT:
+      ReloadSettings();
+      Invalidate();
+      return 0;
+    case UM_DPI_LEVEL:
+      if (SetDpiLevel(config(), static_cast<std::intptr_t>(wParam), lParam)) Invalidate();
+      return 0;
+    case UM_OSD_CHANGED: {
+      SetShowOsd(config(), static_cast<std::intptr_t>(wParam));
+      if (HWND preferences = FindWindowW(nullptr, Wide(kAuxiliaryWindowTitles[1]).c_str()))
+        ::PostMessageW(preferences, UM_OSD_CHANGED, wParam, lParam);
+      return 1;
+    }
+    case UM_CLOSE_CONFIG:
+      EndDialog(IDCANCEL);
+      return 0;
+    case UM_SHUTDOWN:
+      if (!IsShutdownRequest(wParam)) return 1;
+      for (const char16_t* title : kAuxiliaryWindowTitles)
+        if (HWND window = FindWindowW(nullptr, Wide(title).c_str())) ::SendMessageW(window, WM_CLOSE, 0, 0);
+      EndDialog(IDOK);
+      return 1;
+    default:  // UM_QUERY
+      return 1;
+  }
+}
 
 void CQoxelDlg::OnDestroy() {
   font21_.reset();

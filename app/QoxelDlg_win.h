@@ -5,6 +5,7 @@
 
 #include "framework/Dialog_win.h"
 #include "framework/Gdi_win.h"
+#include "macro/Libraries.h"
 #include "settings/SettingsFile.h"
 
 // Main-window timers.
@@ -26,8 +27,13 @@ class CQoxelDlg : public CDialog {
   MouseConfig& config() { return settings_->config(); }
   SettingsStore& settings() { return *settings_; }
 
-  // Clear, load and validate the settings file (or `path`), create it when absent.
+  // Clear, load and validate the settings file, create it when absent, then
+  // the built-in patterns when their library is absent and both libraries.
   void ReloadSettings();
+  // Writes the files and tells the device service to apply them.
+  void ApplySettings();
+  // After the user confirmed a reset of the current profile.
+  void NotifyServiceOfReset();
 
   BOOL OnInitDialog() override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,8 +43,11 @@ class CQoxelDlg : public CDialog {
   void OnDestroy();
   void OnTimer(UINT_PTR id);
   void OnPaint();
+  // Messages from the device service and other processes.
+  LRESULT OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   std::unique_ptr<SettingsStore> settings_;
+  std::unique_ptr<Libraries> libraries_;  // none without a per-user folder
   HICON icon_ = nullptr;
   int currentPage_ = 0;
   int hoveredRow_ = -1;

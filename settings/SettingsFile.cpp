@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "settings/Utf.h"
@@ -125,6 +126,36 @@ void LoadSettings(MouseConfig& block, const IniFile& ini) {
     ReadProfileSection(block.profiles[i], block.header.section[i], ini, false);
   // Validation turns a count below 1 into one profile, which was not read.
   if (totle < 1) ResetProfile(block.profiles[0]);
+}
+
+bool IsSettingsFileComplete(const IniFile& ini) {
+  // The keys are those the writers produce; a scratch document lists them.
+  MouseConfig defaults{};
+  ClearSettings(defaults);
+  defaults.header.totle = std::clamp(ini.ReadInt(kGlobalSection, u"Totle", 0), 0, kMaxProfiles);
+  IniFile expected = IniFile::FromBytes("");
+  WriteGlobalSection(defaults.header, expected);
+  WriteProfileSection(defaults.profiles[0], 0, expected, true);
+  if (defaults.header.totle < 1) return false;
+  bool complete = true;
+  ConfigHeader header{};
+  ReadGlobalSection(header, ini);
+  expected.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view) {
+    if (!complete) return;
+    if (section == kGlobalSection) {
+      complete = ini.HasKey(section, key);
+      return;
+    }
+    for (int i = 0; i < defaults.header.totle && complete; ++i) {
+      const std::u16string name = ProfileSectionName(header.section[i], false);
+      complete = ini.HasKey(name, key);
+      if (complete && key.substr(0, 14) == u"ButtonAssigned") {
+        ButtonSlot slot;
+        complete = ini.ReadStruct(name, key, &slot, sizeof slot);
+      }
+    }
+  });
+  return complete;
 }
 
 void SaveSettings(const MouseConfig& block, IniFile& ini) {

@@ -20,6 +20,9 @@ void WriteGlobalSection(const ConfigHeader& header, IniFile& ini);
 void ReadProfileSection(ProfileRecord& profile, int number, const IniFile& ini, bool single);
 void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini, bool single);
 void LoadSettings(MouseConfig& block, const IniFile& ini);
+// Whether the file holds every key of the global section and of each profile
+// in use, and every button struct value passes its checksum.
+bool IsSettingsFileComplete(const IniFile& ini);
 void SaveSettings(const MouseConfig& block, IniFile& ini);
 
 // The live settings of the program, bound to the settings file. Every write is

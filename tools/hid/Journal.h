@@ -1,0 +1,28 @@
+// What the device-service simulator records: one JSON line per message, with
+// the settings as the mouse would receive them.
+#pragma once
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+struct MouseConfig;
+struct ProfileRecord;
+
+constexpr char kJournalFileName[] = "hid-journal.jsonl";
+
+// "2026-12-10T01:50:00Z"
+std::string IsoTimeUtc(std::time_t time);
+// "#RRGGBB" of a colour stored as red + green * 256 + blue * 65536.
+std::string HexColour(std::uint32_t colour);
+nlohmann::ordered_json ProfileAsMouseGetsIt(const ProfileRecord& profile);
+
+// The line for an apply: reads, validates and describes the settings file.
+// `config` receives the validated settings (for the tray icon and display).
+nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std::time_t time,
+                                  MouseConfig& config, bool* fileExists);
+nlohmann::ordered_json ResetEntry(std::time_t time);
+// Appends one line to the journal; false when the file cannot be written.
+bool AppendJournal(const std::filesystem::path& journal, const nlohmann::ordered_json& entry);
