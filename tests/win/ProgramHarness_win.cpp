@@ -58,11 +58,11 @@ void ChildProcess::Kill() {
   WaitForSingleObject(process_, 5000);
 }
 
-HWND WaitForWindow(const wchar_t* title, DWORD milliseconds) {
+HWND WaitForWindow(const wchar_t* title, DWORD milliseconds, bool visible) {
   const DWORD start = GetTickCount();
   for (;;) {
     HWND hwnd = FindWindowW(nullptr, title);
-    if (hwnd && IsWindowVisible(hwnd)) return hwnd;
+    if (hwnd && (!visible || IsWindowVisible(hwnd))) return hwnd;
     if (GetTickCount() - start > milliseconds) return nullptr;
     Sleep(20);
   }
@@ -92,4 +92,42 @@ int CountTopLevelWindows(const wchar_t* title) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.count;
+}
+
+std::string RunAndCapture(const std::filesystem::path& exe, const std::wstring& arguments,
+                          DWORD* exitCode) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr, write = nullptr;
+  if (!CreatePipe(&read, &write, &inherit, 0)) return {};
+  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = write;
+  si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  std::wstring command = L"\"" + exe.wstring() + L"\" " + arguments;
+  PROCESS_INFORMATION pi{};
+  const BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
+                                      nullptr, exe.parent_path().c_str(), &si, &pi);
+  CloseHandle(write);
+  std::string out;
+  if (started) {
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(read, buffer, sizeof buffer, &n, nullptr) && n > 0) out.append(buffer, n);
+    WaitForSingleObject(pi.hProcess, 30000);
+    if (exitCode) GetExitCodeProcess(pi.hProcess, exitCode);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+  CloseHandle(read);
+  return out;
+}
+
+void QuitSimulator() {
+  while (HWND service = FindWindowW(nullptr, L"Kestrelon_R58_Hid")) {
+    SendMessageTimeoutW(service, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    if (!WaitForWindowGone(L"Kestrelon_R58_Hid", 5000)) break;
+  }
 }

@@ -33,6 +33,11 @@ class ChildProcess {
 
 // Polls for a visible top-level window with this title (a window is made
 // hidden and shown once its initialisation is done).
-HWND WaitForWindow(const wchar_t* title, DWORD milliseconds);
+HWND WaitForWindow(const wchar_t* title, DWORD milliseconds, bool visible = true);
 bool WaitForWindowGone(const wchar_t* title, DWORD milliseconds);
 int CountTopLevelWindows(const wchar_t* title);
+// Runs a program folder executable to its end and returns what it printed.
+std::string RunAndCapture(const std::filesystem::path& exe, const std::wstring& arguments,
+                          DWORD* exitCode = nullptr);
+// Closes a running device-service simulator and waits until its window is gone.
+void QuitSimulator();

@@ -21,6 +21,8 @@ class ProgramStart : public ::testing::Test {
     ASSERT_EQ(FindWindowW(nullptr, kTitle), nullptr) << "a program window is left from before";
     ClearPerUserFolder();
   }
+  // The program starts the device-service simulator, which outlives it.
+  void TearDown() override { QuitSimulator(); }
   std::filesystem::path exe = ProgramFolder() / L"KestrelonR58.exe";
 };
 
