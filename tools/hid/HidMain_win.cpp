@@ -142,7 +142,8 @@ class ServiceWindow : public CWnd {
     if (!exists) return;
     const ProfileRecord& p = config_->profiles[config_->header.active];
     const int dpi = kDpiTable[p.dpiValue[p.dpiCur]];
-    const std::wstring name = Wide(FixedText(p.name));
+    std::wstring name = Wide(FixedText(p.name));
+    if (name.empty()) name = L"Profile " + std::to_wstring(config_->header.active + 1);
     const std::wstring dpiText = dpi ? std::to_wstring(dpi) + L" DPI" : L"off";
     if (config_->header.showTrayIcon == 1)
       ShowTrayIcon(L"Kestrelon R58: " + name + L", level " + std::to_wstring(p.dpiCur + 1) + L" (" +
