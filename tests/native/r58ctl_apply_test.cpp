@@ -1,23 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "macro/Libraries.h"
 #include "settings/SettingsFile.h"
 #include "tests/native/TestFiles.h"
+#include "tests/native/ToolRun.h"
 
 namespace {
 
 int RunTool(const std::string& args, std::string* out = nullptr) {
-  const std::string command = std::string(R58CTL_PATH) + " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string text;
-  char buffer[4096];
-  while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-  const int status = pclose(pipe);
-  if (out) *out = text;
-  return WEXITSTATUS(status);
+  const ToolResult result = RunR58ctl(args);
+  if (out) *out = result.out;
+  return result.code;
 }
 
 TEST(R58ctlApply, PutsTheAssignedPatternEventsIntoTheCurrentProfile) {

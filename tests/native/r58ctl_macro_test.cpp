@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -10,23 +9,13 @@
 #include "settings/SettingsFile.h"
 #include "settings/Utf.h"
 #include "tests/native/TestFiles.h"
+#include "tests/native/ToolRun.h"
 
 namespace {
 
-struct Result {
-  int code;
-  std::string out;
-};
+using Result = ToolResult;
 
-Result Tool(const std::string& args) {
-  const std::string command = std::string(R58CTL_PATH) + " " + args + " 2>/dev/null";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
+Result Tool(const std::string& args) { return RunR58ctl(args); }
 
 nlohmann::json Json(const Result& r) { return nlohmann::json::parse(r.out); }
 
