@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "framework/WideText_win.h"
+#include "macro/Libraries.h"
 #include "settings/Utf.h"
 #include "settings/SettingsFile.h"
 #include "tests/win/ProgramHarness_win.h"
@@ -54,6 +55,31 @@ std::unique_ptr<SettingsStore> RichSettings(const std::filesystem::path& path) {
   return store;
 }
 
+// Rewrites every key of `source` into `target` through the platform, one by one.
+void CopyThroughPlatform(const std::filesystem::path& source, const std::filesystem::path& target) {
+  WriteRaw(target, "\xFF\xFE");  // the platform keeps Unicode text in UTF-16 files
+  const IniFile reference(source);
+  reference.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+    WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
+                               target.c_str());
+  });
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, target.c_str());
+}
+
+void ExpectSameEntries(const Library& a, const Library& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (int i = 0; i < a.size(); ++i) {
+    const LibraryEntry& x = a.entries()[i];
+    const LibraryEntry& y = b.entries()[i];
+    EXPECT_EQ(x.name, y.name);
+    EXPECT_EQ(x.number, y.number);
+    EXPECT_EQ(x.repeatType, y.repeatType);
+    EXPECT_EQ(x.repeatTimes, y.repeatTimes);
+    EXPECT_EQ(x.shots, y.shots);
+    EXPECT_EQ(std::memcmp(&x.events, &y.events, sizeof x.events), 0) << i;
+  }
+}
+
 TEST(PlatformIni, AFileWrittenByIniFileReadsTheSameThroughThePlatform) {
   const auto path = Scratch(L"ours.ini");
   auto store = RichSettings(path);
@@ -80,13 +106,7 @@ TEST(PlatformIni, AFileThePlatformWroteKeyByKeyLoadsIdentically) {
   const auto ours = Scratch(L"reference.ini");
   auto store = RichSettings(ours);
   const auto theirs = Scratch(L"platform.ini");
-  WriteRaw(theirs, "\xFF\xFE");  // the platform keeps Unicode text in UTF-16 files
-  const IniFile reference(ours);
-  reference.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
-                               theirs.c_str());
-  });
-  WritePrivateProfileStringW(nullptr, nullptr, nullptr, theirs.c_str());  // flush the cache
+  CopyThroughPlatform(ours, theirs);
 
   SettingsStore loaded(theirs);
   loaded.LoadOnly();
@@ -94,6 +114,40 @@ TEST(PlatformIni, AFileThePlatformWroteKeyByKeyLoadsIdentically) {
   expected.LoadOnly();
   EXPECT_EQ(std::memcmp(&loaded.config(), &expected.config(), sizeof(MouseConfig)), 0);
   EXPECT_EQ(std::u16string(FixedText(loaded.config().profiles[1].name)), u"狙击");
+}
+
+TEST(PlatformIni, LibraryFilesAgreeWithThePlatformBothWays) {
+  const auto folder = ProgramFolder() / L"test-scratch" / L"libraries";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  Libraries ours(folder);
+  ours.Reload();  // the built-in patterns
+  for (int n = 0; n < 3; ++n) {
+    LibraryEntry macro;
+    macro.name = u"Makro č." + DecimalText(n + 1);
+    macro.number = ours.macros.NewLibraryNumber();
+    macro.repeatType = 1;
+    macro.repeatTimes = static_cast<std::uint8_t>(n + 2);
+    for (int e = 0; e < 10 + n; ++e) macro.events[e] = {std::uint8_t(0x20 + e), 0, std::uint16_t(e % 2)};
+    ASSERT_EQ(ours.macros.SaveEditedRecord(macro, true), kLibraryDone);
+    ours.macros.LoadLibraryFile();
+  }
+  ours.Reload();
+
+  for (const Library* library : {&ours.macros, &ours.patterns}) {
+    const IniFile file(library->path());
+    file.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view) {
+      EXPECT_EQ(PlatformString(library->path(), section, key), Wide(file.ReadString(section, key)));
+    });
+    // A file name of its own: the platform caches the files it has seen.
+    const auto copy = folder / (L"copy-" + library->path().filename().wstring());
+    CopyThroughPlatform(library->path(), copy);
+    Library theirs(library->kind(), copy);
+    theirs.LoadLibraryFile();
+    ExpectSameEntries(*library, theirs);
+  }
+  EXPECT_EQ(ours.macros.size(), 3);
+  EXPECT_EQ(ours.patterns.size(), 8);
 }
 
 TEST(PlatformIni, ReadingRulesAgreeWithThePlatform) {
