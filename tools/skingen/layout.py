@@ -307,7 +307,7 @@ ED_W, ED_H = 1100, 560
 MACRO = Window("macro", (ED_W, ED_H), {"MACRO_EDIT_SCREEN": "Editor\\Macro"},
                mask="Editor\\Editor_mask.bmp", base="editor")
 MACRO.add(
-    Ctl("MACRO_EDIT_POS", "26", (32, 16, 600, 34), "text", T("Macro editor", "Editor maker")),
+    Ctl("MACRO_EDIT_POS", "26", (32, 16, 600, 34), "text", T("Macro editor", "Editor makra")),
     Ctl("MACRO_EDIT_POS", "1", (1050, 12, 36, 30), "icon", icon="close", danger=True),
     Ctl("MACRO_EDIT_POS", "27", (32, 90, 360, 24), "text", T("Name", "Název")),
     Ctl("MACRO_EDIT_POS", "19", (32, 118, 360, 30), "edit"),
