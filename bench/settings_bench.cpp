@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "settings/SettingsFile.h"
+#include "bench/FullSettings.h"
 
 namespace {
 
@@ -12,20 +12,8 @@ std::filesystem::path BenchFile() {
   return path;
 }
 
-// Six profiles with a macro of 40 events in four slots each.
-void FillFullSettings(SettingsStore& store) {
-  std::filesystem::remove(BenchFile());
-  store.Reload();
-  for (ProfileRecord& p : store.config().profiles)
-    for (int s = 1; s <= 4; ++s) {
-      p.slots[s].code = kCodeMacro;
-      p.slots[s].library = s;
-      for (int e = 0; e < 40; ++e) p.slots[s].events[e] = {std::uint8_t(0x20 + e), 0, 1};
-      p.slots[s].count = 40;
-    }
-}
-
 void BM_SaveSettings(benchmark::State& state) {
+  std::filesystem::remove(BenchFile());
   SettingsStore store(BenchFile());
   FillFullSettings(store);
   for (auto _ : state) benchmark::DoNotOptimize(store.Save());

@@ -12,7 +12,7 @@
 
 #include "framework/WideText_win.h"
 #include "settings/FileIo.h"
-#include "settings/SettingsFile.h"
+#include "bench/FullSettings.h"
 
 namespace {
 
@@ -37,16 +37,8 @@ int main() {
   const auto bytesOnce = folder / L"GamingMouse-bytes";
   std::filesystem::remove(ours);
 
-  // Six profiles with macros of 40 events in four slots each.
   SettingsStore store(ours);
-  store.Reload();
-  for (ProfileRecord& p : store.config().profiles)
-    for (int s = 1; s <= 4; ++s) {
-      p.slots[s].code = kCodeMacro;
-      p.slots[s].library = s;
-      for (int e = 0; e < 40; ++e) p.slots[s].events[e] = {std::uint8_t(0x20 + e), 0, 1};
-      p.slots[s].count = 40;
-    }
+  FillFullSettings(store);
   store.Save();
   const IniFile document(ours);
   const std::string finished = document.Serialize();
