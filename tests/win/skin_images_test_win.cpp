@@ -304,6 +304,23 @@ TEST_F(SkinImages, PicturesDecodeToTheirSizeAndColours) {
   }
 }
 
+TEST_F(SkinImages, GifPictureDecodes) {
+  // A 1 x 1 GIF written out by hand (Wine's GDI+ has no GIF encoder): colour
+  // table {0x123456, black}, the pixel takes entry 0.
+  const unsigned char gif[] = {'G', 'I',  'F',  '8',  '9', 'a', 1, 0,    1,    0, 0x80, 0,
+                               0,   0x12, 0x34, 0x56, 0,   0,   0, 0x2C, 0,    0, 0,    0,
+                               1,   0,    1,    0,    0,   2,   2, 0x44, 0x01, 0, 0x3B};
+  const auto path = ScratchFolder() / L"p.gif";
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(gif), static_cast<std::streamsize>(sizeof gif));
+  UniqueBitmap bitmap;
+  SIZE size = {};
+  ASSERT_TRUE(LoadPictureFile(path.wstring(), bitmap, &size));
+  EXPECT_EQ(size.cx, 1);
+  EXPECT_EQ(size.cy, 1);
+  EXPECT_EQ(Pixels(bitmap.get())[0] & kWhite, 0x123456u);
+}
+
 TEST_F(SkinImages, MissingUndecodableAndOversizedFilesLeaveTheTargetEmpty) {
   const std::wstring bmp =
       WriteImage(L"small.bmp", L"image/bmp", 4, 4, [](int, int) { return 0xFF102030u; });
@@ -475,9 +492,8 @@ TEST_F(SkinDrawing, PictureIsScaledIntoTheEntryAndBadNamesDrawNothing) {
 
 TEST_F(SkinImages, LoadingCuttingAndFreeingManyTimesKeepsTheGdiObjectCount) {
   // Stripes: 2400 runs, so the region is combined from two batches.
-  const std::wstring bmp = WriteImage(L"cycle.bmp", L"image/bmp", 200, 24, [](int x, int) {
-    return x % 2 ? 0xFF000000u : 0xFFFFFFFFu;
-  });
+  const std::wstring bmp = WriteImage(L"cycle.bmp", L"image/bmp", 200, 24,
+                                      [](int x, int) { return x % 2 ? 0xFF000000u : 0xFFFFFFFFu; });
   const std::wstring png =
       WriteImage(L"cycle.png", L"image/png", 8, 8, [](int, int) { return 0x80FF0000u; });
   const UniqueDC screen = UniqueDC::ForWindow(nullptr);
