@@ -42,7 +42,9 @@ using UniqueRegion = UniqueGdi<HRGN>;
 class UniqueDC {
  public:
   UniqueDC() = default;
-  static UniqueDC Compatible(HDC reference) { return UniqueDC(CreateCompatibleDC(reference), nullptr); }
+  static UniqueDC Compatible(HDC reference) {
+    return UniqueDC(CreateCompatibleDC(reference), nullptr);
+  }
   static UniqueDC ForWindow(HWND hwnd) { return UniqueDC(GetDC(hwnd), hwnd, true); }
   ~UniqueDC() { reset(); }
   UniqueDC(UniqueDC&& o) noexcept
@@ -63,8 +65,10 @@ class UniqueDC {
   explicit operator bool() const { return dc_ != nullptr; }
   void reset() {
     if (!dc_) return;
-    if (window_) ReleaseDC(hwnd_, dc_);
-    else DeleteDC(dc_);
+    if (window_)
+      ReleaseDC(hwnd_, dc_);
+    else
+      DeleteDC(dc_);
     dc_ = nullptr;
   }
 
@@ -78,7 +82,8 @@ class UniqueDC {
 // Selects an object into a DC for the scope and selects the old one back.
 class SelectScope {
  public:
-  SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+  SelectScope(HDC dc, HGDIOBJ object)
+      : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
   ~SelectScope() {
     if (old_) SelectObject(dc_, old_);
   }
@@ -108,6 +113,29 @@ class OffscreenBuffer {
   UniqueDC memory_;
   UniqueBitmap bitmap_;
   HGDIOBJ oldBitmap_ = nullptr;
+};
+
+// Bitmap sizes the program makes: 1..32767 on each side and at most 64 Mi
+// pixels, so that sizes read from files cannot exhaust memory.
+bool IsSaneBitmapSize(long long width, long long height);
+
+// A 32-bit, one-plane, uncompressed DIB section; top-down rows when asked.
+// `bits` (optional) receives its pixels. Empty for sizes that are not sane
+// or when the system refuses.
+UniqueBitmap CreateDibSection32(int width, int height, bool topDown, void** bits = nullptr);
+
+// GDI+ for the scope: started on construction, shut down on destruction.
+class GdiplusSession {
+ public:
+  GdiplusSession();
+  ~GdiplusSession();
+  GdiplusSession(const GdiplusSession&) = delete;
+  GdiplusSession& operator=(const GdiplusSession&) = delete;
+
+  bool started() const { return token_ != 0; }
+
+ private:
+  ULONG_PTR token_ = 0;
 };
 
 // The wait cursor for the scope.

@@ -20,3 +20,5 @@ std::u16string_view SkinFileName(int lanId);
 // The key of a string id: upper-case hexadecimal without leading zeros.
 std::u16string FuncStringKey(int id);
 std::u16string FuncStringFrom(const IniFile& skin, int id);
+// String `id` of the current skin file (the LanguageTable); "" when absent.
+std::u16string GetFuncString(int id);

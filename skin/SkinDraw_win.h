@@ -1,0 +1,18 @@
+// Texts and pictures placed by entries of the current skin file.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+// Draws `text` (the entry's Text when empty) into the entry's rectangle with
+// DrawTextW and `format`, its top moved down to centre one line of the DC's
+// current font. Escaped "\r\n" in the text breaks the line. Font, colour and
+// background mode are the caller's.
+void DrawSkinText(HDC dc, std::u16string_view section, std::u16string_view key, UINT format,
+                  std::u16string_view text = {});
+
+// Draws program folder + `folder` + the entry's Text, scaled into the entry's
+// rectangle. A missing or undecodable file, or a name leaving `folder`, draws nothing.
+void DrawSkinImage(HDC dc, std::u16string_view section, std::u16string_view key,
+                   std::u16string_view folder);
