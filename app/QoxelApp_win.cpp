@@ -1,6 +1,5 @@
 #include "app/QoxelApp_win.h"
 
-#include <gdiplus.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -20,8 +19,7 @@ BOOL CQoxelApp::InitInstance() {
     mutex_ = nullptr;
     return FALSE;
   }
-  Gdiplus::GdiplusStartupInput input;
-  Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr);
+  gdiplus_ = std::make_unique<GdiplusSession>();
   Paths().programFolder = ExecutableFolder();
   EnsurePerUserFolder();
   CWinApp::InitInstance();
@@ -35,8 +33,7 @@ BOOL CQoxelApp::InitInstance() {
 }
 
 int CQoxelApp::ExitInstance() {
-  if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
-  gdiplusToken_ = 0;
+  gdiplus_.reset();
   if (mutex_) {
     ReleaseMutex(mutex_);
     CloseHandle(mutex_);

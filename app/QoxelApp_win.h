@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-#include <cstdint>
+#include <memory>
 
+#include "framework/Gdi_win.h"
 #include "framework/WinApp_win.h"
 
 extern const wchar_t kMainWindowTitle[];  // "Kestrelon R58", also the mutex name
@@ -20,5 +21,5 @@ class CQoxelApp : public CWinApp {
   void OpenHelp();
 
   HANDLE mutex_ = nullptr;
-  ULONG_PTR gdiplusToken_ = 0;
+  std::unique_ptr<GdiplusSession> gdiplus_;
 };

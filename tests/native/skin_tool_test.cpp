@@ -11,23 +11,13 @@
 #include "skin/LanguageTable.h"
 #include "skin/SkinFile.h"
 #include "tests/native/TestFiles.h"
+#include "tests/native/ToolRun.h"
 
 namespace {
 
-struct ToolRun {
-  int code;
-  std::string out;
-};
+using ToolRun = ToolResult;
 
-ToolRun SkinTool(const std::string& args) {
-  const std::string command = std::string(R58CTL_PATH) + " skin " + args + " 2>/dev/null";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
+ToolRun SkinTool(const std::string& args) { return RunR58ctl("skin " + args); }
 
 const std::filesystem::path kEnglishSkin =
     std::filesystem::path(R58_PROGRAM_DIR) / "Lan" / "skin_En.ini";
