@@ -21,6 +21,7 @@
 #include "skin/SkinDraw_win.h"
 #include "skin/SkinFile.h"
 #include "skin/SkinImages_win.h"
+#include "tests/win/GdiCount_win.h"
 #include "tests/win/ProgramHarness_win.h"
 
 namespace {
@@ -103,18 +104,6 @@ void ExpectRegionMatchesMask(HRGN region, int width, int height, const PixelFn& 
   EXPECT_EQ(mismatches, 0);
   EXPECT_FALSE(PtInRegion(region, width, 0));
   EXPECT_FALSE(PtInRegion(region, 0, height));
-}
-
-// Live GDI objects of the process. Wine's GetGuiResources is a stub that
-// returns 0; there the handle table is probed instead (a handle's low word
-// indexes it).
-int GdiObjectCount() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported) return static_cast<int>(reported);
-  int live = 0;
-  for (UINT_PTR v = 1; v < 0x10000; ++v)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(v))) ++live;
-  return live;
 }
 
 // Closes the next message box of a thread and returns its texts.
