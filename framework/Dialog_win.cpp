@@ -10,13 +10,21 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM) {
 
 bool CDialog::CreateFromTemplate(HWND parent) {
   BeginCreation(this);
-  HWND hwnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
+  HWND hwnd = CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), parent,
                                  &CDialog::DialogProc, 0);
   EndCreation();
   return hwnd != nullptr;
 }
 
 bool CDialog::Create(HWND parent) { return CreateFromTemplate(parent); }
+
+bool CDialog::CreateIndirect(const DLGTEMPLATE* dialogTemplate, HWND parent) {
+  BeginCreation(this);
+  HWND hwnd = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, parent,
+                                         &CDialog::DialogProc, 0);
+  EndCreation();
+  return hwnd != nullptr;
+}
 
 INT_PTR CDialog::DoModal() {
   HWND owner = parent_ ? parent_->m_hWnd : nullptr;

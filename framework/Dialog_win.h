@@ -13,6 +13,8 @@ class CDialog : public CWnd {
   INT_PTR DoModal();
   // A modeless dialog.
   bool Create(HWND parent = nullptr);
+  // A modeless dialog from a template in memory.
+  bool CreateIndirect(const DLGTEMPLATE* dialogTemplate, HWND parent = nullptr);
   void EndDialog(INT_PTR result);
   bool IsModalLoopRunning() const { return running_; }
 

@@ -8,10 +8,32 @@ constexpr UINT_PTR kSubclassId = 0x52353858;  // 'R58X'
 // Finds the object of a window; the subclass's own look-up is not exported by name.
 constexpr wchar_t kObjectProperty[] = L"R58.CWnd";
 
+HINSTANCE g_resourceModule = nullptr;
+
 thread_local CWnd* g_creating = nullptr;
 thread_local HHOOK g_creationHook = nullptr;
 
 }  // namespace
+
+HINSTANCE ResourceModule() {
+  return g_resourceModule ? g_resourceModule : GetModuleHandleW(nullptr);
+}
+
+void SetResourceModule(HINSTANCE module) { g_resourceModule = module; }
+
+const wchar_t* PlainWindowClass() {
+  static const ATOM atom = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = L"R58Window";
+    return RegisterClassExW(&wc);
+  }();
+  return atom ? L"R58Window" : nullptr;
+}
 
 CWnd::~CWnd() {
   if (m_hWnd && IsWindow(m_hWnd)) {
@@ -50,6 +72,7 @@ bool CWnd::Attach(HWND hwnd) {
     return false;
   SetPropW(hwnd, kObjectProperty, this);
   m_hWnd = hwnd;
+  PreSubclassWindow();
   return true;
 }
 
@@ -193,6 +216,20 @@ RECT CWnd::GetRectInParent() const {
 }
 
 HWND CWnd::GetParent() const { return ::GetParent(m_hWnd); }
+
+void CWnd::CenterWindow(HWND over) const {
+  if (!over) over = ::GetWindow(m_hWnd, GW_OWNER);
+  RECT outer{};
+  ::GetWindowRect(m_hWnd, &outer);
+  RECT area{};
+  if (over)
+    ::GetWindowRect(over, &area);
+  else
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  const int x = area.left + (area.right - area.left - (outer.right - outer.left)) / 2;
+  const int y = area.top + (area.bottom - area.top - (outer.bottom - outer.top)) / 2;
+  ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse) const {
   return ::SetTimer(m_hWnd, id, elapse, nullptr);

@@ -6,6 +6,15 @@
 
 #include <string>
 
+// Module whose resources (dialog templates, bitmaps) the windows load: the
+// executable unless a test or tool points elsewhere.
+HINSTANCE ResourceModule();
+void SetResourceModule(HINSTANCE module);
+
+// A window class of the framework for windows that paint themselves: double
+// clicks, arrow cursor, no background brush.
+const wchar_t* PlainWindowClass();
+
 class CWnd {
  public:
   CWnd() = default;
@@ -44,6 +53,9 @@ class CWnd {
   virtual void DrawItem(DRAWITEMSTRUCT* item);
   // After WM_NCDESTROY, when the handle is gone.
   virtual void PostNcDestroy() {}
+  // The object has just been attached to its window (from creation or
+  // SubclassWindow); controls adjust their styles here.
+  virtual void PreSubclassWindow() {}
 
   // Thin conveniences over the handle.
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
@@ -61,6 +73,8 @@ class CWnd {
   // Window rectangle in the coordinates of the parent's client area.
   RECT GetRectInParent() const;
   HWND GetParent() const;
+  // Centres the window on `over` (its owner when null) or, without one, on the work area.
+  void CenterWindow(HWND over = nullptr) const;
   UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const;
   BOOL KillTimer(UINT_PTR id) const;
 

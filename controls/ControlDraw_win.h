@@ -1,0 +1,36 @@
+// Drawing pieces the skinned controls share: caption fonts, copying and
+// blending their images, bitmap resources.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/Gdi_win.h"
+
+// A caption font: the given height and weight, default character set, the
+// Swiss family; `face` empty lets the platform pick a Swiss face.
+UniqueFont CreateCaptionFont(int height, int weight, const std::wstring& face,
+                             BYTE quality = DEFAULT_QUALITY, BYTE pitchAndFamily = FF_SWISS);
+// The interface face of the skin (InterfaceFontFace) as a wide string.
+std::wstring InterfaceFace();
+
+SIZE BitmapSize(HBITMAP bitmap);
+// Copies `bitmap` 1:1 to (x, y); nothing for an empty bitmap.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// Copies `bitmap` stretched into `area`.
+void StretchBitmap(HDC dc, HBITMAP bitmap, const RECT& area);
+// Blends a 32-bit premultiplied-alpha bitmap at (x, y), per-pixel alpha.
+void AlphaBlendBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// Draws `bitmap` at (x, y) with black left out.
+void DrawWithoutBlack(HDC dc, HBITMAP bitmap, int x, int y);
+
+// A bitmap resource of ResourceModule(); empty when absent.
+UniqueBitmap LoadResourceBitmap(int id);
+// A deep copy of a bitmap (the device-independent section it may be).
+UniqueBitmap CopyBitmap(HBITMAP bitmap);
+
+// The client point a mouse message carries.
+inline POINT PointFromLParam(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}

@@ -1,0 +1,69 @@
+#include "dialogs/TipDlg_win.h"
+
+#include "app/ProgramPaths_win.h"
+#include "app/resource.h"
+#include "controls/ControlDraw_win.h"
+#include "skin/SkinImages_win.h"
+
+namespace {
+
+constexpr COLORREF kTipColour = RGB(1, 204, 236);
+constexpr UINT kTipFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS;
+
+}  // namespace
+
+CTipDlg::CTipDlg() : CDialogEx(IDD_TIP) {}
+
+CTipDlg::~CTipDlg() = default;
+
+bool CTipDlg::CreateTip(HWND parent) {
+  if (!Create(parent)) return false;
+  ShowWindow(SW_HIDE);
+  return true;
+}
+
+void CTipDlg::SetDisplayText(const std::wstring& text) {
+  text_ = text;
+  Invalidate(TRUE);
+}
+
+BOOL CTipDlg::OnInitDialog() {
+  CDialogEx::OnInitDialog();
+  UniqueBitmap mask;
+  SIZE size{};
+  LoadPictureFile(Paths().programFolder + L"skins\\tip.bmp", mask, &size);
+  SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyWindowOutline(m_hWnd, mask.get());
+  return TRUE;
+}
+
+void CTipDlg::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(m_hWnd, &ps);
+  {
+    OffscreenBuffer buffer(dc, GetClientRect());
+    UniqueBrush fill(CreateSolidBrush(kTipColour));
+    FillRect(buffer.dc(), &buffer.area(), fill.get());
+    const UniqueFont font = CreateCaptionFont(18, FW_BOLD, InterfaceFace());
+    const SelectScope selectFont(buffer.dc(), font.get());
+    SetBkMode(buffer.dc(), TRANSPARENT);
+    SetTextColor(buffer.dc(), RGB(255, 255, 255));
+    RECT box = buffer.area();
+    box.top += 5;
+    DrawTextW(buffer.dc(), text_.c_str(), -1, &box, kTipFormat);
+  }
+  EndPaint(m_hWnd, &ps);
+}
+
+LRESULT CTipDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    default:
+      break;
+  }
+  return CDialogEx::WindowProc(message, wParam, lParam);
+}
