@@ -22,7 +22,15 @@ bool ToolTipClassesReady() {
 
 }  // namespace
 
-CBitmapBtn::~CBitmapBtn() = default;
+CBitmapBtn::~CBitmapBtn() { DestroyToolTip(); }
+
+void CBitmapBtn::DestroyToolTip() {
+  // The tooltip is owned by the button's top-level window, not the button:
+  // without this it would outlive every button that made one.
+  if (tooltip_ && IsWindow(tooltip_)) ::DestroyWindow(tooltip_);
+  tooltip_ = nullptr;
+  hasTool_ = false;
+}
 
 bool CBitmapBtn::CreateButton(const RECT& rect, HWND parent, UINT id) {
   return Create(L"", WS_VISIBLE | BS_OWNERDRAW, rect, parent, id);
@@ -194,6 +202,9 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return TRUE;
+    case WM_DESTROY:
+      DestroyToolTip();
+      break;
     case WM_MOUSEMOVE: {
       const LRESULT result = DefWindowProc(message, wParam, lParam);
       hover_.OnMouseMove(m_hWnd, wParam, lParam);

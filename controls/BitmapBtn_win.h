@@ -66,6 +66,7 @@ class CBitmapBtn : public CButton {
   ButtonState StateOf(const DRAWITEMSTRUCT* item) const;
   COLORREF ColourOf(CaptionColour colour) const;
   void EnsureToolTip();
+  void DestroyToolTip();
 
   HWND tooltip_ = nullptr;  // a child of the button: destroyed with it
   bool hasTool_ = false;
