@@ -54,6 +54,9 @@ TEST_F(ControlsButtons, DoubleClickSendsClickThenDoubleClickAndNothingForTheSeco
   CBitmapBtn button;
   ASSERT_TRUE(button.CreateButton(RECT{10, 10, 110, 40}, host.GetSafeHwnd()));
   Click(button.GetSafeHwnd());
+  // A person's second press comes some milliseconds after the first release;
+  // one in the very same tick would count as no double click.
+  Sleep(40);
   Click(button.GetSafeHwnd(), WM_LBUTTONDBLCLK);
   ASSERT_EQ(host.Of(WM_COMMAND).size(), 2u);
   EXPECT_EQ(HIWORD(host.got[0].wParam), BN_CLICKED);
@@ -73,14 +76,16 @@ TEST_F(ControlsButtons, RealDoubleClickThroughTheInputQueue) {
   ClientToScreen(button.GetSafeHwnd(), &at);
   SetCursorPos(at.x, at.y);
   PumpMessages(100);
-  INPUT inputs[4] = {};
-  const DWORD flags[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                         MOUSEEVENTF_LEFTUP};
-  for (int i = 0; i < 4; ++i) {
-    inputs[i].type = INPUT_MOUSE;
-    inputs[i].mi.dwFlags = flags[i];
-  }
-  ASSERT_EQ(SendInput(4, inputs, sizeof(INPUT)), 4u);
+  ASSERT_EQ(WindowFromPoint(at), button.GetSafeHwnd()) << "nothing covers the button";
+  // No click of an earlier test may pair with this one into a double click.
+  PumpMessages(GetDoubleClickTime() + 100);
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
+  PumpMessages(60);  // as a person's fingers would
+  ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
   PumpMessages(400);
   ASSERT_EQ(host.Of(WM_COMMAND).size(), 2u);
   EXPECT_EQ(HIWORD(host.Of(WM_COMMAND)[0].wParam), BN_CLICKED);
@@ -381,16 +386,15 @@ TEST_F(ControlsGdi, CreatingAndDestroyingEachControlLeaksNoGdiObject) {
   EXPECT_EQ(GdiObjectCount(), before);
 }
 
-TEST_F(ControlsGdi, GalleryScreenshot) {
+// The gallery's picture is taken from the X server by gallery_screenshot.sh:
+// a capture from inside Wine does not see another process's painting.
+TEST_F(ControlsGdi, GalleryStartsAndCloses) {
   const auto exe = ProgramFolder() / L"control_gallery.exe";
   ASSERT_TRUE(std::filesystem::exists(exe)) << "build the control_gallery target";
   ChildProcess gallery(exe);
   ASSERT_TRUE(gallery.started());
   HWND window = WaitForWindow(L"Kestrelon control gallery", 20000);
   ASSERT_NE(window, nullptr);
-  // The gallery paints in its own process; give it time to finish.
-  Sleep(5000);
-  EXPECT_TRUE(CaptureWindow(window, L"gallery"));
   ::PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_TRUE(gallery.Wait(10000));
 }
