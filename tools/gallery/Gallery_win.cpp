@@ -55,6 +55,8 @@ class CGalleryWindow : public CWnd {
       return false;
     Build();
     ShowWindow(SW_SHOW);
+    // After the gallery is on screen, as a click would open it: above its owner.
+    OpenMenu();
     return true;
   }
 
@@ -164,8 +166,6 @@ class CGalleryWindow : public CWnd {
     edit2_.m_backgroundColour = RGB(40, 40, 40);
     edit2_.Create(WS_VISIBLE | ES_AUTOHSCROLL, RECT{220, 560, 400, 584}, m_hWnd, 0);
     edit2_.SetWindowText(L"1600");
-
-    OpenMenu();
   }
 
   void OpenMenu() {
