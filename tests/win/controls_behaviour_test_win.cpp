@@ -10,7 +10,7 @@
 #include "controls/SkinScrollBar_win.h"
 #include "controls/SliderBar_win.h"
 #include "tests/win/GdiCount_win.h"
-#include "tests/win/controls_host_test_win.h"
+#include "tests/win/ControlHost_win.h"
 
 namespace {
 

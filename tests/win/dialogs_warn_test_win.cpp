@@ -3,7 +3,7 @@
 
 #include "controls/BitmapBtn_win.h"
 #include "dialogs/WarnDlg_win.h"
-#include "tests/win/controls_host_test_win.h"
+#include "tests/win/ControlHost_win.h"
 
 namespace {
 
