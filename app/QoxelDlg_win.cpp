@@ -149,17 +149,12 @@ void CQoxelDlg::OnDestroy() {
 void CQoxelDlg::OnTimer(UINT_PTR) {}
 
 void CQoxelDlg::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(m_hWnd, &ps);
-  {
-    OffscreenBuffer buffer(dc, GetClientRect());
-    UniqueBrush background(CreateSolidBrush(RGB(16, 16, 16)));
-    FillRect(buffer.dc(), &buffer.area(), background.get());
-    SelectScope font(buffer.dc(), font21_.get());
-    SetBkMode(buffer.dc(), TRANSPARENT);
-    SetTextColor(buffer.dc(), RGB(255, 255, 255));
-    RECT text = buffer.area();
-    DrawTextW(buffer.dc(), kMainWindowTitle, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  }
-  EndPaint(m_hWnd, &ps);
+  BufferedPaint buffer(m_hWnd);
+  UniqueBrush background(CreateSolidBrush(RGB(16, 16, 16)));
+  FillRect(buffer.dc(), &buffer.area(), background.get());
+  SelectScope font(buffer.dc(), font21_.get());
+  SetBkMode(buffer.dc(), TRANSPARENT);
+  SetTextColor(buffer.dc(), RGB(255, 255, 255));
+  RECT text = buffer.area();
+  DrawTextW(buffer.dc(), kMainWindowTitle, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

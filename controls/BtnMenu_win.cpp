@@ -365,15 +365,10 @@ void CBtnMenu::OnScroll(int code, int position) {
 }
 
 void CBtnMenu::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(m_hWnd, &ps);
-  {
-    const RECT client = GetClientRect();
-    OffscreenBuffer buffer(dc, client);
-    FillRect(buffer.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    DrawBitmap(buffer.dc(), normal_.get(), 0, 0);
-  }
-  EndPaint(m_hWnd, &ps);
+  BufferedPaint buffer(m_hWnd);
+  const RECT client = buffer.area();
+  FillRect(buffer.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  DrawBitmap(buffer.dc(), normal_.get(), 0, 0);
 }
 
 void CBtnMenu::OnDestroy() {

@@ -125,52 +125,47 @@ void CSkinScrollBar::DrawCell(HDC dc, int column, int row, const RECT& part, boo
 }
 
 void CSkinScrollBar::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(m_hWnd, &ps);
-  {
-    const RECT client = GetClientRect();
-    OffscreenBuffer buffer(dc, client);
-    HDC target = buffer.dc();
-    FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    if (skin_ && cellWidth_ > 0 && cellHeight_ > 0) {
-      const ScrollBarLayout l = Layout();
-      const bool vertical = Vertical();
-      const int thickness = cellWidth_;
-      auto span = [&](int from, int to) {
-        return vertical ? RECT{0, from, thickness, to} : RECT{from, 0, to, thickness};
+  BufferedPaint buffer(m_hWnd);
+  const RECT client = buffer.area();
+  HDC target = buffer.dc();
+  FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  if (skin_ && cellWidth_ > 0 && cellHeight_ > 0) {
+    const ScrollBarLayout l = Layout();
+    const bool vertical = Vertical();
+    const int thickness = cellWidth_;
+    auto span = [&](int from, int to) {
+      return vertical ? RECT{0, from, thickness, to} : RECT{from, 0, to, thickness};
+    };
+    auto rowOf = [&](int part) {
+      if (pressedPart_ == part && !outside_) return static_cast<int>(kPressed);
+      if (hoverPart_ == part) return static_cast<int>(kHover);
+      return static_cast<int>(kNormal);
+    };
+    DrawCell(target, kTrack, kNormal, span(l.arrow, l.length - l.arrow), false);
+    DrawCell(target, kFirstArrow, rowOf(SB_LINEUP), span(0, l.arrow), true);
+    DrawCell(target, kLastArrow, rowOf(SB_LINEDOWN), span(l.length - l.arrow, l.length), true);
+    if (l.thumbLength > 0) {
+      const int row = dragging_ ? kPressed : rowOf(SB_THUMBTRACK);
+      // End caps from the cell's two ends, the middle tiled between them.
+      const int cap = std::min(kThumbCap, l.thumbLength / 2);
+      const UniqueDC source = UniqueDC::Compatible(target);
+      const SelectScope select(source.get(), skin_);
+      const int sx = (kThumb + (vertical ? 0 : kHorizontalOffset)) * cellWidth_;
+      const int sy = row * cellHeight_;
+      const int cellAlong = vertical ? cellHeight_ : cellWidth_;
+      auto copy = [&](int at, int from, int length) {
+        if (vertical)
+          BitBlt(target, 0, at, thickness, length, source.get(), sx, sy + from, SRCCOPY);
+        else
+          BitBlt(target, at, 0, length, thickness, source.get(), sx + from, sy, SRCCOPY);
       };
-      auto rowOf = [&](int part) {
-        if (pressedPart_ == part && !outside_) return static_cast<int>(kPressed);
-        if (hoverPart_ == part) return static_cast<int>(kHover);
-        return static_cast<int>(kNormal);
-      };
-      DrawCell(target, kTrack, kNormal, span(l.arrow, l.length - l.arrow), false);
-      DrawCell(target, kFirstArrow, rowOf(SB_LINEUP), span(0, l.arrow), true);
-      DrawCell(target, kLastArrow, rowOf(SB_LINEDOWN), span(l.length - l.arrow, l.length), true);
-      if (l.thumbLength > 0) {
-        const int row = dragging_ ? kPressed : rowOf(SB_THUMBTRACK);
-        // End caps from the cell's two ends, the middle tiled between them.
-        const int cap = std::min(kThumbCap, l.thumbLength / 2);
-        const UniqueDC source = UniqueDC::Compatible(target);
-        const SelectScope select(source.get(), skin_);
-        const int sx = (kThumb + (vertical ? 0 : kHorizontalOffset)) * cellWidth_;
-        const int sy = row * cellHeight_;
-        const int cellAlong = vertical ? cellHeight_ : cellWidth_;
-        auto copy = [&](int at, int from, int length) {
-          if (vertical)
-            BitBlt(target, 0, at, thickness, length, source.get(), sx, sy + from, SRCCOPY);
-          else
-            BitBlt(target, at, 0, length, thickness, source.get(), sx + from, sy, SRCCOPY);
-        };
-        const int middle = std::max(cellAlong - 2 * kThumbCap, 1);
-        copy(l.thumbStart, 0, cap);
-        for (int at = l.thumbStart + cap; at < l.thumbEnd() - cap; at += middle)
-          copy(at, kThumbCap, std::min(middle, l.thumbEnd() - cap - at));
-        copy(l.thumbEnd() - cap, cellAlong - cap, cap);
-      }
+      const int middle = std::max(cellAlong - 2 * kThumbCap, 1);
+      copy(l.thumbStart, 0, cap);
+      for (int at = l.thumbStart + cap; at < l.thumbEnd() - cap; at += middle)
+        copy(at, kThumbCap, std::min(middle, l.thumbEnd() - cap - at));
+      copy(l.thumbEnd() - cap, cellAlong - cap, cap);
     }
   }
-  EndPaint(m_hWnd, &ps);
 }
 
 void CSkinScrollBar::OnPress(POINT at) {

@@ -88,32 +88,27 @@ void CPngHSliderBar::PostValue(int value) const {
 }
 
 void CPngHSliderBar::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(m_hWnd, &ps);
-  {
-    const RECT client = GetClientRect();
-    OffscreenBuffer buffer(dc, client);
-    HDC target = buffer.dc();
-    FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    DrawBitmap(target, emptyTrack_.get(), 0, 0);
-    const RECT thumb = ThumbRect();
-    if (filledTrack_) {
-      // The filled track reaches the thumb's centre.
-      const UniqueDC source = UniqueDC::Compatible(target);
-      const SelectScope select(source.get(), filledTrack_.get());
-      BitBlt(target, 0, 0, thumb.left + thumbSize_.cx / 2, client.bottom, source.get(), 0, 0,
-             SRCCOPY);
-    }
-    {
-      Gdiplus::Graphics graphics(target);
-      Gdiplus::SolidBrush groove(Gdiplus::Color(0xFF4D4D4D));
-      graphics.FillRectangle(&groove, 0, client.bottom / 2 - 1, client.right, 3);
-    }
-    const bool useDisabled = !enabled_ && disabledThumb_;
-    AlphaBlendBitmap(target, useDisabled ? disabledThumb_.get() : thumb_.get(), thumb.left,
-                     thumb.top);
+  BufferedPaint buffer(m_hWnd);
+  const RECT client = buffer.area();
+  HDC target = buffer.dc();
+  FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  DrawBitmap(target, emptyTrack_.get(), 0, 0);
+  const RECT thumb = ThumbRect();
+  if (filledTrack_) {
+    // The filled track reaches the thumb's centre.
+    const UniqueDC source = UniqueDC::Compatible(target);
+    const SelectScope select(source.get(), filledTrack_.get());
+    BitBlt(target, 0, 0, thumb.left + thumbSize_.cx / 2, client.bottom, source.get(), 0, 0,
+           SRCCOPY);
   }
-  EndPaint(m_hWnd, &ps);
+  {
+    Gdiplus::Graphics graphics(target);
+    Gdiplus::SolidBrush groove(Gdiplus::Color(0xFF4D4D4D));
+    graphics.FillRectangle(&groove, 0, client.bottom / 2 - 1, client.right, 3);
+  }
+  const bool useDisabled = !enabled_ && disabledThumb_;
+  AlphaBlendBitmap(target, useDisabled ? disabledThumb_.get() : thumb_.get(), thumb.left,
+                   thumb.top);
 }
 
 void CPngHSliderBar::HideTip() {

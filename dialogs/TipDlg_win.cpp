@@ -38,21 +38,16 @@ BOOL CTipDlg::OnInitDialog() {
 }
 
 void CTipDlg::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(m_hWnd, &ps);
-  {
-    OffscreenBuffer buffer(dc, GetClientRect());
-    UniqueBrush fill(CreateSolidBrush(kTipColour));
-    FillRect(buffer.dc(), &buffer.area(), fill.get());
-    const UniqueFont font = CreateCaptionFont(18, FW_BOLD, InterfaceFace());
-    const SelectScope selectFont(buffer.dc(), font.get());
-    SetBkMode(buffer.dc(), TRANSPARENT);
-    SetTextColor(buffer.dc(), RGB(255, 255, 255));
-    RECT box = buffer.area();
-    box.top += 5;
-    DrawTextW(buffer.dc(), text_.c_str(), -1, &box, kTipFormat);
-  }
-  EndPaint(m_hWnd, &ps);
+  BufferedPaint buffer(m_hWnd);
+  UniqueBrush fill(CreateSolidBrush(kTipColour));
+  FillRect(buffer.dc(), &buffer.area(), fill.get());
+  const UniqueFont font = CreateCaptionFont(18, FW_BOLD, InterfaceFace());
+  const SelectScope selectFont(buffer.dc(), font.get());
+  SetBkMode(buffer.dc(), TRANSPARENT);
+  SetTextColor(buffer.dc(), RGB(255, 255, 255));
+  RECT box = buffer.area();
+  box.top += 5;
+  DrawTextW(buffer.dc(), text_.c_str(), -1, &box, kTipFormat);
 }
 
 LRESULT CTipDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

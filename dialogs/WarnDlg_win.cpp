@@ -87,25 +87,20 @@ BOOL CWarnDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CWarnDlg::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(m_hWnd, &ps);
+  BufferedPaint buffer(m_hWnd);
+  HDC target = buffer.dc();
+  DrawBitmap(target, background_.get(), 0, 0);
+  SetBkMode(target, TRANSPARENT);
+  SetTextColor(target, RGB(255, 255, 255));
   {
-    OffscreenBuffer buffer(dc, GetClientRect());
-    HDC target = buffer.dc();
-    DrawBitmap(target, background_.get(), 0, 0);
-    SetBkMode(target, TRANSPARENT);
-    SetTextColor(target, RGB(255, 255, 255));
-    {
-      const UniqueFont heading = CreateCaptionFont(21, FW_NORMAL, InterfaceFace());
-      const SelectScope select(target, heading.get());
-      DrawSkinText(target, kPositions, u"11", DT_WORDBREAK);
-    }
-    const UniqueFont body = CreateCaptionFont(18, FW_NORMAL, InterfaceFace());
-    const SelectScope select(target, body.get());
-    const std::u16string text = ReadSkinValue(u"WARN_TEXT", U16(std::to_wstring(m_nMessage)));
-    DrawSkinText(target, kPositions, u"12", DT_WORDBREAK, text);
+    const UniqueFont heading = CreateCaptionFont(21, FW_NORMAL, InterfaceFace());
+    const SelectScope select(target, heading.get());
+    DrawSkinText(target, kPositions, u"11", DT_WORDBREAK);
   }
-  EndPaint(m_hWnd, &ps);
+  const UniqueFont body = CreateCaptionFont(18, FW_NORMAL, InterfaceFace());
+  const SelectScope select(target, body.get());
+  const std::u16string text = ReadSkinValue(u"WARN_TEXT", U16(std::to_wstring(m_nMessage)));
+  DrawSkinText(target, kPositions, u"12", DT_WORDBREAK, text);
 }
 
 LRESULT CWarnDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -48,3 +48,15 @@ GdiplusSession::GdiplusSession() {
 GdiplusSession::~GdiplusSession() {
   if (token_) Gdiplus::GdiplusShutdown(token_);
 }
+
+BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd) {
+  HDC dc = BeginPaint(hwnd, &paint_);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  buffer_ = std::make_unique<OffscreenBuffer>(dc, client);
+}
+
+BufferedPaint::~BufferedPaint() {
+  buffer_.reset();  // the copy to the window comes before EndPaint
+  EndPaint(hwnd_, &paint_);
+}

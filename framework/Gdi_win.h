@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <utility>
 
 template <typename Handle>
@@ -136,6 +137,24 @@ class GdiplusSession {
 
  private:
   ULONG_PTR token_ = 0;
+};
+
+// WM_PAINT of a whole window: BeginPaint, an off-screen buffer of the client
+// area to compose in, and at the end of the scope one copy, then EndPaint.
+class BufferedPaint {
+ public:
+  explicit BufferedPaint(HWND hwnd);
+  ~BufferedPaint();
+  BufferedPaint(const BufferedPaint&) = delete;
+  BufferedPaint& operator=(const BufferedPaint&) = delete;
+
+  HDC dc() const { return buffer_->dc(); }
+  const RECT& area() const { return buffer_->area(); }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT paint_{};
+  std::unique_ptr<OffscreenBuffer> buffer_;
 };
 
 // The wait cursor for the scope.

@@ -20,7 +20,10 @@ if [ -z "$id" ]; then
   exit 1
 fi
 sleep 2
-import -window "$id" "$out"
+# The screen, not the window alone: the open menu and its submenu are windows
+# of their own and stand partly outside the gallery.
+eval "$(xdotool getwindowgeometry --shell "$id")"
+import -window root -crop "$((WIDTH + 200))x${HEIGHT}+${X}+${Y}" +repage "$out"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 mean=$(convert "$out" -colorspace Gray -format '%[fx:mean]' info:)

@@ -201,19 +201,14 @@ class CGalleryWindow : public CWnd {
   }
 
   void OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hWnd, &ps);
-    {
-      OffscreenBuffer buffer(dc, GetClientRect());
-      UniqueBrush background(CreateSolidBrush(RGB(24, 24, 24)));
-      FillRect(buffer.dc(), &buffer.area(), background.get());
-      SetBkMode(buffer.dc(), TRANSPARENT);
-      SetTextColor(buffer.dc(), RGB(200, 200, 200));
-      const UniqueFont font = CreateCaptionFont(14, FW_NORMAL, InterfaceFace());
-      const SelectScope select(buffer.dc(), font.get());
-      for (const LabelText& l : labels_) TextOutW(buffer.dc(), l.x, l.y, l.text, lstrlenW(l.text));
-    }
-    EndPaint(m_hWnd, &ps);
+    BufferedPaint buffer(m_hWnd);
+    UniqueBrush background(CreateSolidBrush(RGB(24, 24, 24)));
+    FillRect(buffer.dc(), &buffer.area(), background.get());
+    SetBkMode(buffer.dc(), TRANSPARENT);
+    SetTextColor(buffer.dc(), RGB(200, 200, 200));
+    const UniqueFont font = CreateCaptionFont(14, FW_NORMAL, InterfaceFace());
+    const SelectScope select(buffer.dc(), font.get());
+    for (const LabelText& l : labels_) TextOutW(buffer.dc(), l.x, l.y, l.text, lstrlenW(l.text));
   }
 
   struct LabelText {

@@ -82,26 +82,21 @@ class OsdWindow : public CWnd {
 
  private:
   void Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hWnd, &ps);
-    {
-      OffscreenBuffer buffer(dc, GetClientRect());
-      UniqueBrush fill(CreateSolidBrush(RGB(20, 20, 20)));
-      FillRect(buffer.dc(), &buffer.area(), fill.get());
-      UniqueBrush accent(CreateSolidBrush(RGB(1, 204, 236)));
-      RECT bar = buffer.area();
-      bar.bottom = bar.top + 4;
-      FillRect(buffer.dc(), &bar, accent.get());
-      UniqueFont font(CreateFontW(30, 0, 0, 0, FW_SEMIBOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                  FF_SWISS, L"Segoe UI"));
-      SelectScope selected(buffer.dc(), font.get());
-      SetBkMode(buffer.dc(), TRANSPARENT);
-      SetTextColor(buffer.dc(), RGB(255, 255, 255));
-      RECT text = buffer.area();
-      DrawTextW(buffer.dc(), text_.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    }
-    EndPaint(m_hWnd, &ps);
+    BufferedPaint buffer(m_hWnd);
+    UniqueBrush fill(CreateSolidBrush(RGB(20, 20, 20)));
+    FillRect(buffer.dc(), &buffer.area(), fill.get());
+    UniqueBrush accent(CreateSolidBrush(RGB(1, 204, 236)));
+    RECT bar = buffer.area();
+    bar.bottom = bar.top + 4;
+    FillRect(buffer.dc(), &bar, accent.get());
+    UniqueFont font(CreateFontW(30, 0, 0, 0, FW_SEMIBOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                FF_SWISS, L"Segoe UI"));
+    SelectScope selected(buffer.dc(), font.get());
+    SetBkMode(buffer.dc(), TRANSPARENT);
+    SetTextColor(buffer.dc(), RGB(255, 255, 255));
+    RECT text = buffer.area();
+    DrawTextW(buffer.dc(), text_.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
 
   std::wstring text_;
