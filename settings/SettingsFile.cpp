@@ -193,23 +193,25 @@ bool SettingsStore::Save() {
   return true;
 }
 
-void SettingsStore::WriteGlobalWithRepairs(IniFile& ini) {
+bool SettingsStore::WriteGlobal(int slot) {
+  IniFile ini(path_);
   const ConfigHeader& h = config_->header;
+  if (slot >= 0) WriteProfileSection(config_->profiles[slot], h.section[slot], ini, false);
+  // Sections that validation renumbered go in before the global section names them.
   for (int i = 0; i < h.totle; ++i)
-    if (unwritten_ & (1u << i)) WriteProfileSection(config_->profiles[i], h.section[i], ini, false);
+    if (i != slot && (unwritten_ & (1u << i)))
+      WriteProfileSection(config_->profiles[i], h.section[i], ini, false);
   WriteGlobalSection(h, ini);
+  if (!ini.Commit()) return false;
+  unwritten_ = 0;
+  return true;
 }
 
 Warning SettingsStore::AddProfile(std::u16string_view defaultNameBase, bool* written) {
   const Warning w = ::AddProfile(*config_, defaultNameBase);
   if (written) *written = false;
   if (w != kAccepted) return w;
-  IniFile ini(path_);
-  const int n = config_->header.current;
-  WriteProfileSection(config_->profiles[n], config_->header.section[n], ini, false);
-  WriteGlobalWithRepairs(ini);
-  const bool ok = ini.Commit();
-  if (ok) unwritten_ = 0;
+  const bool ok = WriteCurrentProfileAndGlobal();  // the new profile is the current one
   if (written) *written = ok;
   return kAccepted;
 }
@@ -221,19 +223,7 @@ bool SettingsStore::DeleteProfile() {
   const SlotMask below = unwritten_ & SlotMask((1u << current) - 1);
   const SlotMask above = SlotMask(unwritten_ >> (current + 1)) << current;
   unwritten_ = below | above;
-  IniFile ini(path_);
-  WriteGlobalWithRepairs(ini);
-  if (!ini.Commit()) return false;
-  unwritten_ = 0;
-  return true;
+  return WriteGlobal(-1);
 }
 
-bool SettingsStore::WriteCurrentProfileAndGlobal() {
-  const int n = config_->header.current;
-  IniFile ini(path_);
-  WriteProfileSection(config_->profiles[n], config_->header.section[n], ini, false);
-  WriteGlobalWithRepairs(ini);
-  if (!ini.Commit()) return false;
-  unwritten_ = 0;
-  return true;
-}
+bool SettingsStore::WriteCurrentProfileAndGlobal() { return WriteGlobal(config_->header.current); }

@@ -55,7 +55,8 @@ class SettingsStore {
   SlotMask unwrittenSections() const { return unwritten_; }
 
  private:
-  void WriteGlobalWithRepairs(IniFile& ini);
+  // Profile `slot`'s section (none for -1) and the global section, in one commit.
+  bool WriteGlobal(int slot);
 
   std::filesystem::path path_;
   std::unique_ptr<MouseConfig> config_;
