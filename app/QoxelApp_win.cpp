@@ -4,16 +4,16 @@
 
 #include <memory>
 
-#include "app/ProgramPaths_win.h"
 #include "app/QoxelDlg_win.h"
-#include "app/resource.h"
-
-const wchar_t kMainWindowTitle[] = L"Kestrelon R58";
+#include "device/WindowTitles.h"
+#include "framework/ResourceIds.h"
+#include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
 
 CQoxelApp::~CQoxelApp() = default;
 
 BOOL CQoxelApp::InitInstance() {
-  mutex_ = CreateMutexW(nullptr, FALSE, kMainWindowTitle);
+  mutex_ = CreateMutexW(nullptr, FALSE, WidePtr(kMainWindowTitle));
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(mutex_);
     mutex_ = nullptr;

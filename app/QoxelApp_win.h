@@ -5,10 +5,8 @@
 
 #include <memory>
 
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 #include "framework/WinApp_win.h"
-
-extern const wchar_t kMainWindowTitle[];  // "Kestrelon R58", also the mutex name
 
 class CQoxelApp : public CWinApp {
  public:

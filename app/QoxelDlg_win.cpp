@@ -1,11 +1,11 @@
 #include "app/QoxelDlg_win.h"
 
-#include "app/ProgramPaths_win.h"
 #include "app/QoxelApp_win.h"
-#include "app/resource.h"
 #include "device/ServiceLaunch_win.h"
 #include "device/ServiceLink.h"
-#include "framework/WideText_win.h"
+#include "framework/ResourceIds.h"
+#include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ int CQoxelDlg::OnCreate(CREATESTRUCTW*) {
 
 BOOL CQoxelDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetWindowText(kMainWindowTitle);
+  SetWindowText(WidePtr(kMainWindowTitle));
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   currentPage_ = PAGE_BUTTONS;
@@ -90,8 +90,10 @@ BOOL CQoxelDlg::OnInitDialog() {
   GetWindowRect(m_hWnd, &outer);
   RECT area{};
   HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-  if (owner) GetWindowRect(owner, &area);
-  else SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  if (owner)
+    GetWindowRect(owner, &area);
+  else
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   const int x = area.left + (area.right - area.left - (outer.right - outer.left)) / 2;
   const int y = area.top + (area.bottom - area.top - (outer.bottom - outer.top)) / 2;
   SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -122,7 +124,7 @@ LRESULT CQoxelDlg::OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 0;
     case UM_OSD_CHANGED: {
       SetShowOsd(config(), static_cast<std::intptr_t>(wParam));
-      if (HWND preferences = FindWindowW(nullptr, Wide(kAuxiliaryWindowTitles[1]).c_str()))
+      if (HWND preferences = FindWindowW(nullptr, WidePtr(kPreferenceWindowTitle)))
         ::PostMessageW(preferences, UM_OSD_CHANGED, wParam, lParam);
       return 1;
     }
@@ -132,7 +134,8 @@ LRESULT CQoxelDlg::OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case UM_SHUTDOWN:
       if (!IsShutdownRequest(wParam)) return 1;
       for (const char16_t* title : kAuxiliaryWindowTitles)
-        if (HWND window = FindWindowW(nullptr, Wide(title).c_str())) ::SendMessageW(window, WM_CLOSE, 0, 0);
+        if (HWND window = FindWindowW(nullptr, WidePtr(title)))
+          ::SendMessageW(window, WM_CLOSE, 0, 0);
       EndDialog(IDOK);
       return 1;
     default:  // UM_QUERY
@@ -156,5 +159,6 @@ void CQoxelDlg::OnPaint() {
   SetBkMode(buffer.dc(), TRANSPARENT);
   SetTextColor(buffer.dc(), RGB(255, 255, 255));
   RECT text = buffer.area();
-  DrawTextW(buffer.dc(), kMainWindowTitle, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(buffer.dc(), WidePtr(kMainWindowTitle), -1, &text,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

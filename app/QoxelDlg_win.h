@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "framework/Dialog_win.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 #include "macro/Libraries.h"
 #include "settings/SettingsFile.h"
 

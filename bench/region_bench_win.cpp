@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 #include "skin/SkinImages_win.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <functional>
 #include <vector>
 
-#include "framework/WideText_win.h"
-#include "settings/FileIo.h"
 #include "bench/FullSettings.h"
+#include "settings/FileIo.h"
+#include "settings/WideText_win.h"
 
 namespace {
 
@@ -21,7 +21,9 @@ double MedianMs(int runs, const std::function<void()>& work) {
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
     work();
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -61,14 +63,16 @@ int main() {
     WriteFile(f, "\xFF\xFE", 2, &written, nullptr);
     CloseHandle(f);
     document.Visit([&](std::u16string_view s, std::u16string_view k, std::u16string_view v) {
-      WritePrivateProfileStringW(Wide(s).c_str(), Wide(k).c_str(), Wide(v).c_str(), platform.c_str());
+      WritePrivateProfileStringW(Wide(s).c_str(), Wide(k).c_str(), Wide(v).c_str(),
+                                 platform.c_str());
     });
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, platform.c_str());
   });
   const double platformRead = MedianMs(3, [&] {
     std::vector<wchar_t> buffer(4096);
     document.Visit([&](std::u16string_view s, std::u16string_view k, std::u16string_view) {
-      GetPrivateProfileStringW(Wide(s).c_str(), Wide(k).c_str(), L"", buffer.data(), 4096, platform.c_str());
+      GetPrivateProfileStringW(Wide(s).c_str(), Wide(k).c_str(), L"", buffer.data(), 4096,
+                               platform.c_str());
     });
   });
 

@@ -137,7 +137,8 @@ LRESULT CBitmapBtn2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (hover_.OnMouseMove(m_hWnd, wParam, lParam) == HoverTracking::Change::kStarted) {
         HWND owner = HoverTracking::Owner(m_hWnd);
         if (owner)
-          ::PostMessageW(owner, UM_BTN_HOVER, GetDlgCtrlID(m_hWnd), reinterpret_cast<LPARAM>(m_hWnd));
+          ::PostMessageW(owner, UM_BTN_HOVER, GetDlgCtrlID(m_hWnd),
+                         reinterpret_cast<LPARAM>(m_hWnd));
       }
       return result;
     }

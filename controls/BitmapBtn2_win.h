@@ -9,9 +9,9 @@
 // Caption styles.
 constexpr int kCaption2Left = 0;
 constexpr int kCaption2Centre = 1;
-constexpr int kCaption2CentreWide = 2;   // right edge + 35, centred
-constexpr int kCaption2CentreNarrow = 3; // right edge + 15, centred
-constexpr int kCaption2Indented = 4;     // left edge + 5, left aligned
+constexpr int kCaption2CentreWide = 2;    // right edge + 35, centred
+constexpr int kCaption2CentreNarrow = 3;  // right edge + 15, centred
+constexpr int kCaption2Indented = 4;      // left edge + 5, left aligned
 
 class CBitmapBtn2 : public CButton {
  public:

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;    // 0x8805
-constexpr UINT kLeft = DT_LEFT | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;         // 0x8804
+constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;       // 0x8805
+constexpr UINT kLeft = DT_LEFT | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;            // 0x8804
 constexpr UINT kWordBreak = DT_WORDBREAK | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;  // 0x8814
 constexpr UINT kRight = DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
 

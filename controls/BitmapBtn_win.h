@@ -7,7 +7,7 @@
 #include "controls/ButtonRules.h"
 #include "controls/HoverTracking_win.h"
 #include "framework/Controls_win.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 
 // Caption alignment modes.
 constexpr int kAlignLeft = 0;
@@ -50,7 +50,10 @@ class CBitmapBtn : public CButton {
   void SetFontHeight(int height) { fontHeight_ = height; }
   void SetBold() { fontWeight_ = FW_BOLD; }
   void SetTextAlign(int mode) { alignment_ = mode; }
-  void SetTextMargins(int x, int y) { marginX_ = x; marginY_ = y; }
+  void SetTextMargins(int x, int y) {
+    marginX_ = x;
+    marginY_ = y;
+  }
   void ClearTextMargins() { SetTextMargins(0, 0); }
   void SetTextRect(int left, int top, int right, int bottom);
   void ClearTextRect() { useTextRect_ = false; }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/resource.h"
 #include "controls/ControlDraw_win.h"
 #include "controls/ControlMessages.h"
 #include "controls/MenuGeometry.h"
+#include "framework/ResourceIds.h"
 #include "skin/SkinImages_win.h"
 
 CBtnMenu* CurrentPopupMenu = nullptr;

@@ -12,15 +12,15 @@
 #include "controls/ListBtn_win.h"
 #include "controls/SkinScrollBar_win.h"
 #include "framework/Dialog_win.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 
 struct BMPMENUINFO {
-  std::wstring name;        // caption and tooltip of the row; at most 259 units
-  bool hasSubmenu = false;  // set when a child item is added under this item
-  bool submenuOpen = false; // while this item's submenu window exists
-  bool enabled = true;      // disabled items are grey and cannot be chosen
-  int value = 0;            // reported to the owner when chosen
-  int iconId = 0;           // bitmap resource drawn at the row's left, 0 none
+  std::wstring name;         // caption and tooltip of the row; at most 259 units
+  bool hasSubmenu = false;   // set when a child item is added under this item
+  bool submenuOpen = false;  // while this item's submenu window exists
+  bool enabled = true;       // disabled items are grey and cannot be chosen
+  int value = 0;             // reported to the owner when chosen
+  int iconId = 0;            // bitmap resource drawn at the row's left, 0 none
   // Child items. Copies of an item share them, so a submenu's copy of its
   // parent's children never frees them a second time.
   std::shared_ptr<std::vector<BMPMENUINFO>> children;
@@ -36,9 +36,8 @@ class CBtnMenu : public CDialog {
   explicit CBtnMenu(HWND owner, int tag = -1);
   ~CBtnMenu() override;
 
-  void SetMenuImages(const std::wstring& normal, const std::wstring& over,
-                     const std::wstring& down, const std::wstring& disabled,
-                     const std::wstring& shape, bool singleRow);
+  void SetMenuImages(const std::wstring& normal, const std::wstring& over, const std::wstring& down,
+                     const std::wstring& disabled, const std::wstring& shape, bool singleRow);
   void SetSubmenuImages(const std::wstring& normal, const std::wstring& over,
                         const std::wstring& down, const std::wstring& disabled,
                         const std::wstring& shape, bool singleRow);

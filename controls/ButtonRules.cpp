@@ -2,16 +2,23 @@
 
 FaceChoice ChooseBitmapBtnFace(const ButtonState& s) {
   ButtonFace face = ButtonFace::kMain;
-  if (s.checked) face = ButtonFace::kDown;
-  else if (s.pressed) face = ButtonFace::kMain;
-  else if (s.hover) face = ButtonFace::kOver;
+  if (s.checked)
+    face = ButtonFace::kDown;
+  else if (s.pressed)
+    face = ButtonFace::kMain;
+  else if (s.hover)
+    face = ButtonFace::kOver;
   if (s.disabled) face = ButtonFace::kDisabled;
 
   CaptionColour colour = CaptionColour::kNormal;
-  if (s.disabled) colour = CaptionColour::kGrey;
-  else if (s.pressed) colour = CaptionColour::kPressed;
-  else if (s.hover) colour = CaptionColour::kHover;
-  else if (s.checked) colour = CaptionColour::kPressed;
+  if (s.disabled)
+    colour = CaptionColour::kGrey;
+  else if (s.pressed)
+    colour = CaptionColour::kPressed;
+  else if (s.hover)
+    colour = CaptionColour::kHover;
+  else if (s.checked)
+    colour = CaptionColour::kPressed;
   return {face, colour};
 }
 
@@ -33,15 +40,23 @@ FaceChoice ChoosePngListBtnFace(const ButtonState& s) {
 FaceChoice ChooseBitmapBtn2Face(const ButtonState& s, bool checkedShowsDisabled,
                                 bool parentActive) {
   ButtonFace face = ButtonFace::kMain;
-  if (s.checked) face = checkedShowsDisabled ? ButtonFace::kDisabled : ButtonFace::kDown;
-  else if (s.pressed) face = ButtonFace::kMain;
-  else if (s.hover) face = ButtonFace::kOver;
-  else if (s.disabled) face = ButtonFace::kDisabled;
+  if (s.checked)
+    face = checkedShowsDisabled ? ButtonFace::kDisabled : ButtonFace::kDown;
+  else if (s.pressed)
+    face = ButtonFace::kMain;
+  else if (s.hover)
+    face = ButtonFace::kOver;
+  else if (s.disabled)
+    face = ButtonFace::kDisabled;
 
   CaptionColour colour = CaptionColour::kNormal;
-  if (s.disabled) colour = CaptionColour::kGrey;
-  else if (!parentActive) colour = CaptionColour::kNormal;
-  else if (s.pressed || s.checked) colour = CaptionColour::kActive;
-  else if (s.hover) colour = CaptionColour::kHover;
+  if (s.disabled)
+    colour = CaptionColour::kGrey;
+  else if (!parentActive)
+    colour = CaptionColour::kNormal;
+  else if (s.pressed || s.checked)
+    colour = CaptionColour::kActive;
+  else if (s.hover)
+    colour = CaptionColour::kHover;
   return {face, colour};
 }

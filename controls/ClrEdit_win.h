@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/Controls_win.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 
 class CClrEdit : public CEdit {
  public:

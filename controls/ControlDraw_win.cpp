@@ -1,7 +1,7 @@
 #include "controls/ControlDraw_win.h"
 
-#include "framework/WideText_win.h"
 #include "framework/Wnd_win.h"
+#include "settings/WideText_win.h"
 #include "skin/SkinFile.h"
 
 UniqueFont CreateCaptionFont(int height, int weight, const std::wstring& face, BYTE quality,
@@ -61,5 +61,6 @@ UniqueBitmap LoadResourceBitmap(int id) {
 
 UniqueBitmap CopyBitmap(HBITMAP bitmap) {
   if (!bitmap) return {};
-  return UniqueBitmap(static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return UniqueBitmap(
+      static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }

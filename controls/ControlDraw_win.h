@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 
 // A caption font: the given height and weight, default character set, the
 // Swiss family; `face` empty lets the platform pick a Swiss face.

@@ -18,4 +18,3 @@ constexpr unsigned UM_LIST_SELECT = 0x3420;
 constexpr unsigned TIMER_SLIDER_TIP = 1001;
 constexpr unsigned TIMER_SCROLL_DELAY = 200;
 constexpr unsigned TIMER_SCROLL_REPEAT = 100;
-

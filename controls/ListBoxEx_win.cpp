@@ -16,8 +16,11 @@ constexpr UINT kRowFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_EL
 void DrawRowOutline(HDC dc, const RECT& r, COLORREF colour) {
   const UniquePen pen(CreatePen(PS_SOLID, 2, colour));
   const SelectScope select(dc, pen.get());
-  const POINT points[] = {{r.left + 1, r.bottom}, {r.right - 1, r.bottom}, {r.right - 1, r.top},
-                          {r.left + 1, r.top},    {r.left + 1, r.bottom}};
+  const POINT points[] = {{r.left + 1, r.bottom},
+                          {r.right - 1, r.bottom},
+                          {r.right - 1, r.top},
+                          {r.left + 1, r.top},
+                          {r.left + 1, r.bottom}};
   Polyline(dc, points, 5);
 }
 

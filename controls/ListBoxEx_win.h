@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/Controls_win.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 
 // WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS
 constexpr DWORD kListBoxExStyle = 0x50200061;

@@ -54,7 +54,8 @@ void CBitmapListBtn::DrawItem(DRAWITEMSTRUCT* item) {
   if (caption_.empty()) return;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(choice.colour));
-  const UniqueFont font = CreateCaptionFont(RowFontHeight(fontHeight_), fontWeight_, InterfaceFace());
+  const UniqueFont font =
+      CreateCaptionFont(RowFontHeight(fontHeight_), fontWeight_, InterfaceFace());
   const SelectScope selectFont(dc, font.get());
   DrawTextW(dc, caption_.c_str(), -1, &box, CaptionFormat());
 }

@@ -30,13 +30,13 @@ struct MenuPoint {
 };
 
 struct SubmenuPlacement {
-  MenuPoint parent;        // parent menu's top-left on the screen
+  MenuPoint parent;  // parent menu's top-left on the screen
   int parentImageWidth = 0;
-  int row = 0;             // visible row of the parent item
+  int row = 0;  // visible row of the parent item
   int rowHeight = 0;
   int submenuImageWidth = 0;
   int childCount = 0;
-  int visibleRows = -1;    // -1: as many as children
+  int visibleRows = -1;  // -1: as many as children
   int screenWidth = 0;
   int screenHeight = 0;
 };

@@ -41,11 +41,11 @@ ScrollBarLayout LayOutScrollBar(int length, int cell, const ScrollRange& r, int 
 
 int ScrollBarHitTest(const ScrollBarLayout& l, int cell, int along, int across) {
   if (across < 0 || across >= cell || along < 0 || along >= l.length) return -1;
-  if (along < l.arrow) return 0;                    // SB_LINEUP
-  if (along >= l.length - l.arrow) return 1;        // SB_LINEDOWN
-  if (along < l.thumbStart) return 2;               // SB_PAGEUP
-  if (along < l.thumbEnd()) return 5;               // SB_THUMBTRACK
-  return 3;                                         // SB_PAGEDOWN
+  if (along < l.arrow) return 0;              // SB_LINEUP
+  if (along >= l.length - l.arrow) return 1;  // SB_LINEDOWN
+  if (along < l.thumbStart) return 2;         // SB_PAGEUP
+  if (along < l.thumbEnd()) return 5;         // SB_THUMBTRACK
+  return 3;                                   // SB_PAGEDOWN
 }
 
 int ScrollDragPosition(const ScrollBarLayout& l, const ScrollRange& r, int startPosition,

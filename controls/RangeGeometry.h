@@ -3,8 +3,8 @@
 
 // A horizontal slider as its parent places it.
 struct SliderMetrics {
-  int left = 0;        // slider left in the parent's client coordinates
-  int width = 0;       // slider width
+  int left = 0;   // slider left in the parent's client coordinates
+  int width = 0;  // slider width
   int thumbWidth = 0;
   int minimum = 0;
   int maximum = 10;
@@ -27,9 +27,9 @@ struct ScrollRange {
 
 // Parts along the bar's axis; length, arrows and thumb in pixels.
 struct ScrollBarLayout {
-  int length = 0;       // the whole bar
-  int track = 0;        // between the arrows
-  int arrow = 0;        // each arrow
+  int length = 0;  // the whole bar
+  int track = 0;   // between the arrows
+  int arrow = 0;   // each arrow
   int thumbStart = 0;
   int thumbLength = 0;  // 0: no thumb
   int span = 0;         // scrollable positions: maximum + 1 - minimum - page, 0 when none
@@ -48,5 +48,5 @@ int ScrollBarHitTest(const ScrollBarLayout& layout, int cell, int along, int acr
 
 // Position while dragging the thumb `delta` pixels from where it was at
 // `startPosition`, kept within minimum .. maximum - minimum - page + 1.
-int ScrollDragPosition(const ScrollBarLayout& layout, const ScrollRange& range,
-                       int startPosition, int delta);
+int ScrollDragPosition(const ScrollBarLayout& layout, const ScrollRange& range, int startPosition,
+                       int delta);

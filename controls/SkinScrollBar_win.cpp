@@ -4,7 +4,7 @@
 
 #include "controls/ControlDraw_win.h"
 #include "controls/ControlMessages.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 
 namespace {
 
@@ -275,8 +275,8 @@ LRESULT CSkinScrollBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case SBM_SETPOS: {
       SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_POS;
+      info.cbSize = sizeof info;
+      info.fMask = SIF_POS;
       info.nPos = static_cast<int>(wParam);
       const int old = range_.position;
       SetInfo(&info, lParam != FALSE);

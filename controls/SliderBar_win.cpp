@@ -67,8 +67,9 @@ void CPngHSliderBar::SetSliderPos(int position) {
 
 SliderMetrics CPngHSliderBar::Metrics() const {
   const RECT placed = GetRectInParent();
-  return SliderMetrics{placed.left, placed.right - placed.left, static_cast<int>(thumbSize_.cx),
-                       minimum_, maximum_, rounding_};
+  return SliderMetrics{
+      placed.left, placed.right - placed.left, static_cast<int>(thumbSize_.cx), minimum_, maximum_,
+      rounding_};
 }
 
 RECT CPngHSliderBar::ThumbRect() const {

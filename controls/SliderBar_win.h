@@ -4,8 +4,8 @@
 #pragma once
 
 #include "controls/RangeGeometry.h"
-#include "dialogs/TipDlg_win.h"
-#include "framework/Gdi_win.h"
+#include "controls/TipDlg_win.h"
+#include "framework/Paint_win.h"
 #include "framework/Wnd_win.h"
 
 class CPngHSliderBar : public CWnd {

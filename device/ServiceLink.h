@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "device/WindowTitles.h"
+
 class SettingsStore;
 class Libraries;
 struct MouseConfig;
@@ -22,11 +24,7 @@ constexpr unsigned UM_SHUTDOWN = 0x0915;
 constexpr std::uintptr_t kShutdownSession = 0x0916;
 constexpr std::uintptr_t kShutdownDevice = 0x0917;
 
-constexpr char16_t kServiceWindowTitle[] = u"Kestrelon_R58_Hid";
 constexpr char16_t kServiceExecutable[] = u"hid.exe";
-// Auxiliary windows the shutdown message closes, in this order.
-constexpr const char16_t* kAuxiliaryWindowTitles[] = {u"Kestrelon_Warning", u"Kestrelon_Preference",
-                                                      u"Kestrelon_Macro"};
 
 // Sends a message to the service window, under the wait cursor, when the
 // window exists; the result is ignored. Returns whether the window existed.

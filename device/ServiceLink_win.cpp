@@ -1,12 +1,12 @@
 #include <windows.h>
 
-#include "device/ServiceLink.h"
-#include "framework/Gdi_win.h"
 #include "device/ServiceLaunch_win.h"
-#include "framework/WideText_win.h"
+#include "device/ServiceLink.h"
+#include "device/WaitCursor_win.h"
+#include "settings/WideText_win.h"
 
 bool NotifyService(unsigned message) {
-  HWND service = FindWindowW(nullptr, Wide(kServiceWindowTitle).c_str());
+  HWND service = FindWindowW(nullptr, WidePtr(kServiceWindowTitle));
   WaitCursorScope wait;
   if (!service) return false;
   SendMessageW(service, message, 0, 0);
@@ -16,7 +16,7 @@ bool NotifyService(unsigned message) {
 // Starts the service from the program's own folder unless its window exists.
 // The path is quoted and wide, so folders with blanks or any characters work.
 void LaunchService(const std::wstring& programFolder) {
-  if (FindWindowW(nullptr, Wide(kServiceWindowTitle).c_str())) return;
+  if (FindWindowW(nullptr, WidePtr(kServiceWindowTitle))) return;
   const std::wstring exe = programFolder + Wide(kServiceExecutable);
   std::wstring command = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};

@@ -2,10 +2,11 @@
 
 #include <string>
 
-#include "app/ProgramPaths_win.h"
-#include "app/resource.h"
 #include "controls/ControlDraw_win.h"
-#include "framework/WideText_win.h"
+#include "device/WindowTitles.h"
+#include "framework/ResourceIds.h"
+#include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
 #include "skin/SkinDraw_win.h"
 #include "skin/SkinFile.h"
 #include "skin/SkinImages_win.h"
@@ -25,7 +26,9 @@ UniqueBitmap LoadSheet(std::u16string_view section, std::u16string_view key, SIZ
   return sheet;
 }
 
-RECT RectOf(const SkinEntry& entry) { return RECT{entry.left, entry.top, entry.right, entry.bottom}; }
+RECT RectOf(const SkinEntry& entry) {
+  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+}
 
 }  // namespace
 
@@ -42,10 +45,14 @@ void CWarnDlg::BuildFromSkin() {
   SIZE size{};
   background_ = LoadSheet(section, u"Main", &size);
   // Borderless, so that the client area is the whole sheet.
-  SetWindowLongPtrW(m_hWnd, GWL_STYLE,
-                    GetWindowLongPtrW(m_hWnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
-  SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE,
-                    GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE));
+  SetWindowLongPtrW(
+      m_hWnd, GWL_STYLE,
+      GetWindowLongPtrW(m_hWnd, GWL_STYLE) &
+          ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
+  SetWindowLongPtrW(
+      m_hWnd, GWL_EXSTYLE,
+      GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) &
+          ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE));
   SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
@@ -72,7 +79,7 @@ void CWarnDlg::BuildFromSkin() {
 
 BOOL CWarnDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetWindowText(kWarningTitle);
+  SetWindowText(WidePtr(kWarningWindowTitle));
   CenterWindow(parent_ ? parent_->GetSafeHwnd() : nullptr);
   return TRUE;
 }

@@ -4,20 +4,8 @@
 
 #include "controls/BitmapBtn_win.h"
 #include "framework/Dialog_win.h"
-#include "framework/Gdi_win.h"
-
-// Warning numbers; each has its text under "WARN_TEXT" of the skin file.
-constexpr int kWarnNoPrimaryButton = 11;
-constexpr int kWarnTooManyProfiles = 12;
-constexpr int kWarnLibraryFull = 13;
-constexpr int kWarnRecordingFull = 14;
-constexpr int kWarnDuplicateProfileName = 16;
-constexpr int kWarnTooManyMacroButtons = 17;
-constexpr int kWarnEntryInUse = 18;
-// The one confirmation: OK (result 1) resets the current profile.
-constexpr int kWarnConfirmReset = 19;
-
-constexpr wchar_t kWarningTitle[] = L"Kestrelon_Warning";
+#include "framework/Paint_win.h"
+#include "settings/Warnings.h"
 
 class CWarnDlg : public CDialog {
  public:

@@ -6,7 +6,8 @@ constexpr DWORD kChild = WS_CHILD;
 
 }  // namespace
 
-bool CButton::Create(const std::wstring& caption, DWORD style, const RECT& rect, HWND parent, UINT id) {
+bool CButton::Create(const std::wstring& caption, DWORD style, const RECT& rect, HWND parent,
+                     UINT id) {
   return CreateEx(0, L"BUTTON", caption.c_str(), style | kChild, rect, parent, id);
 }
 

@@ -79,9 +79,10 @@ bool CWnd::Attach(HWND hwnd) {
 bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                     const RECT& rect, HWND parent, UINT_PTR idOrMenu) {
   BeginCreation(this);
-  HWND hwnd = CreateWindowExW(exStyle, className, title, style, rect.left, rect.top,
-                              rect.right - rect.left, rect.bottom - rect.top, parent,
-                              reinterpret_cast<HMENU>(idOrMenu), GetModuleHandleW(nullptr), nullptr);
+  HWND hwnd =
+      CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
+                      rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(idOrMenu),
+                      GetModuleHandleW(nullptr), nullptr);
   EndCreation();
   if (!hwnd) m_hWnd = nullptr;
   return hwnd != nullptr;
@@ -103,8 +104,8 @@ CWnd* CWnd::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
   CWnd* wnd = reinterpret_cast<CWnd*>(self);
   if (message == WM_NCDESTROY) {
     const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
@@ -198,7 +199,8 @@ void CWnd::SetWindowText(const std::wstring& text) const { ::SetWindowTextW(m_hW
 
 std::wstring CWnd::GetWindowText() const {
   std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 

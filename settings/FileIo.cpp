@@ -3,8 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-ReadResult ReadWholeFile(const std::filesystem::path& path, std::string& bytes,
-                         std::size_t limit) {
+ReadResult ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::size_t limit) {
   bytes.clear();
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);

@@ -9,8 +9,8 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
   const std::filesystem::path folder = path.parent_path().empty() ? L"." : path.parent_path();
   wchar_t temp[MAX_PATH];
   if (!GetTempFileNameW(folder.c_str(), L"r58", 0, temp)) return false;
-  HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DeleteFileW(temp);
     return false;
@@ -31,8 +31,8 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
 
 std::u16string AnsiToUtf16(std::string_view bytes) {
   if (bytes.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                    nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::u16string out(static_cast<std::size_t>(n), u'\0');
   MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
                       reinterpret_cast<wchar_t*>(out.data()), n);

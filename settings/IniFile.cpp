@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::size_t kStringBuffer = 4096;
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0x0B || c == 0x0C; }
+bool IsBlank(char16_t c) {
+  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0x0B || c == 0x0C;
+}
 
 std::u16string_view Trim(std::u16string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -51,7 +53,8 @@ std::u16string DecodeText(std::string_view bytes) {
                                      static_cast<unsigned char>(bytes[3 + 2 * i]));
     return out;
   }
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return Utf8ToUtf16(bytes.substr(3));
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    return Utf8ToUtf16(bytes.substr(3));
   return AnsiToUtf16(bytes);
 }
 
@@ -215,8 +218,8 @@ void IniFile::WriteInt(std::u16string_view section, std::u16string_view key, std
   WriteString(section, key, DecimalText(value));
 }
 
-void IniFile::WriteStruct(std::u16string_view section, std::u16string_view key,
-                          const void* buffer, std::size_t size) {
+void IniFile::WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,
+                          std::size_t size) {
   WriteString(section, key, EncodeStruct(buffer, size));
 }
 

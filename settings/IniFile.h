@@ -43,14 +43,14 @@ class IniFile {
   bool HasKey(std::u16string_view section, std::u16string_view key) const;
   bool HasSection(std::u16string_view section) const;
 
-  void WriteString(std::u16string_view section, std::u16string_view key,
-                   std::u16string_view value);
+  void WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value);
   void WriteInt(std::u16string_view section, std::u16string_view key, std::int32_t value);
   void WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,
                    std::size_t size);
 
   // Every key line in file order, with its section ("" before the first header).
-  template <typename Visitor>  // void(u16string_view section, u16string_view key, u16string_view value)
+  template <typename Visitor>  // void(u16string_view section, u16string_view key, u16string_view
+                               // value)
   void Visit(Visitor&& visit) const {
     for (const Section& s : sections_)
       for (const Entry& e : s.entries) visit(s.name, e.key, e.value);

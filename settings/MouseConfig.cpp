@@ -5,8 +5,8 @@
 
 #include "settings/Utf.h"
 
-const std::array<Colour, kLevels> kDpiColourTable = {255,      65280,    16711680, 16776960,
-                                                     16711935, 65535,    16777215};
+const std::array<Colour, kLevels> kDpiColourTable = {255,      65280, 16711680, 16776960,
+                                                     16711935, 65535, 16777215};
 const std::array<Colour, kLevels> kCycleColourTable = {255,      65280,    16711680, 65535,
                                                        16776960, 16711935, 16777215};
 const std::array<std::uint8_t, kButtonSlots> kDefaultCodes = {0xA0, 0xA1, 0xA2, 0xC2,
@@ -55,10 +55,10 @@ void ClearSlot(ButtonSlot& slot, int index) {
 }
 
 void ClearProfile(ProfileRecord& p) {
-  for (std::int32_t* v : {&p.groupId, &p.dpiCur, &p.pollRate, &p.enableLight, &p.cycleEnable,
-                          &p.lightType, &p.lightColorId, &p.lightBright, &p.lightSpeed,
-                          &p.dbClickSpeed, &p.scrollSpeed, &p.scrollPage, &p.mouseSpeed,
-                          &p.mouseEnhance})
+  for (std::int32_t* v :
+       {&p.groupId, &p.dpiCur, &p.pollRate, &p.enableLight, &p.cycleEnable, &p.lightType,
+        &p.lightColorId, &p.lightBright, &p.lightSpeed, &p.dbClickSpeed, &p.scrollSpeed,
+        &p.scrollPage, &p.mouseSpeed, &p.mouseEnhance})
     *v = -1;
   std::fill(std::begin(p.dpiValue), std::end(p.dpiValue), -1);
   SetFixedText(p.name, u"");
@@ -147,8 +147,7 @@ std::u16string MakeDefaultName(std::u16string_view base, int limit,
                                const std::vector<std::u16string>& existing) {
   for (int a = 1; a <= limit; ++a) {
     std::u16string candidate = std::u16string(base) + u" " + DecimalText(a);
-    if (std::find(existing.begin(), existing.end(), candidate) == existing.end())
-      return candidate;
+    if (std::find(existing.begin(), existing.end(), candidate) == existing.end()) return candidate;
   }
   return {};
 }

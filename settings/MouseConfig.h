@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/Warnings.h"
+
 using Colour = std::uint32_t;  // red + green * 256 + blue * 65536
 
 constexpr int kMaxProfiles = 6;
@@ -131,20 +133,10 @@ constexpr std::uint8_t kCodePattern = 0xA7;
 constexpr std::uint8_t kCodeCleared = 0xFF;
 constexpr int kMaxMacroButtons = 4;
 
-// Warning numbers a rule can end in; the windows show the text.
-enum Warning : int {
-  kAccepted = 0,
-  kWarnLastLeftClick = 11,
-  kWarnProfilesFull = 12,
-  kWarnLibraryFull = 13,
-  kWarnTooManyMacros = 17,
-  kWarnEntryInUse = 18,
-};
-
 extern const std::array<Colour, kLevels> kDpiColourTable;    // table A
 extern const std::array<Colour, kLevels> kCycleColourTable;  // table B
 extern const std::array<std::uint8_t, kButtonSlots> kDefaultCodes;
-extern const std::array<int, 8> kDpiTable;        // entry -> DPI, 0 = off
+extern const std::array<int, 8> kDpiTable;       // entry -> DPI, 0 = off
 extern const std::array<int, 4> kPollingRateHz;  // entry -> Hz
 
 bool IsValidFunctionCode(std::uint8_t code);
@@ -178,7 +170,8 @@ void ResetProfile(ProfileRecord& profile);
 
 // Smallest number in 0..limit-1 that none of the first count entries holds, -1 when none.
 int FreeNumber(const std::int32_t* map, int count, int limit);
-// base + " " + a for the smallest a in 1..limit that is none of the names; empty when all are taken.
+// base + " " + a for the smallest a in 1..limit that is none of the names; empty when all are
+// taken.
 std::u16string MakeDefaultName(std::u16string_view base, int limit,
                                const std::vector<std::u16string>& existing);
 // "Profile 2" style names for every one of the six profiles whose name is empty.

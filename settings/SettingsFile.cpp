@@ -47,7 +47,8 @@ void WriteGlobalSection(const ConfigHeader& h, IniFile& ini) {
   ini.WriteInt(s, u"Show_OSD", h.showOsd);
   ini.WriteInt(s, u"lan_id", h.lanId);
   ini.WriteString(s, u"BGFilesPath", FixedText(h.bgPath));
-  for (int i = 0; i < h.totle && i < kMaxProfiles; ++i) ini.WriteInt(s, DecimalText(i), h.section[i]);
+  for (int i = 0; i < h.totle && i < kMaxProfiles; ++i)
+    ini.WriteInt(s, DecimalText(i), h.section[i]);
 }
 
 void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, bool single) {
@@ -66,7 +67,8 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   p->lightBright = ini.ReadInt(s, u"light_bright", 5);
   p->lightSpeed = ini.ReadInt(s, u"light_speed", 3);
   p->lightColorId = ini.ReadInt(s, u"light_bright_colorID", 0);
-  for (int i = 0; i < kLevels; ++i) p->lightColor[i] = ReadColour(ini, s, Indexed(u"light_Color", i), 255);
+  for (int i = 0; i < kLevels; ++i)
+    p->lightColor[i] = ReadColour(ini, s, Indexed(u"light_Color", i), 255);
   for (int i = 0; i < kLevels; ++i)
     p->lightCycle[i] = ReadColour(ini, s, Indexed(u"light_Cycle", i), kCycleColourTable[i]);
   p->dbClickSpeed = ini.ReadInt(s, u"DBClick_Speed", 4);

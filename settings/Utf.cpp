@@ -28,9 +28,15 @@ std::u16string Utf8ToUtf16(std::string_view s) {
     char32_t cp = extra == 0 ? c : extra == 1 ? (c & 0x1F) : extra == 2 ? (c & 0x0F) : (c & 0x07);
     bool ok = extra >= 0;
     for (int k = 1; ok && k <= extra; ++k) {
-      if (i + k >= s.size()) { ok = false; break; }
+      if (i + k >= s.size()) {
+        ok = false;
+        break;
+      }
       const unsigned char cc = static_cast<unsigned char>(s[i + k]);
-      if ((cc >> 6) != 2) { ok = false; break; }
+      if ((cc >> 6) != 2) {
+        ok = false;
+        break;
+      }
       cp = (cp << 6) | (cc & 0x3F);
     }
     static constexpr char32_t kMinimum[4] = {0, 0x80, 0x800, 0x10000};

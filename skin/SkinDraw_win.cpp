@@ -1,9 +1,9 @@
 #include "skin/SkinDraw_win.h"
 
-#include "app/ProgramPaths_win.h"
-#include "framework/Gdi_win.h"
-#include "framework/WideText_win.h"
+#include "settings/WideText_win.h"
+#include "skin/GdiHandles_win.h"
 #include "skin/ImageFile_win.h"
+#include "skin/ProgramPaths_win.h"
 #include "skin/SkinFile.h"
 
 void DrawSkinText(HDC dc, std::u16string_view section, std::u16string_view key, UINT format,

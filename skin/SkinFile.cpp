@@ -123,7 +123,7 @@ SkinEntry ParseSkinEntry(std::u16string_view value) {
 }
 
 void LoadInterfaceFontFace() {
-  FontFace() = CurrentSkin().ReadString(kGlobalSection, kFontKey, kDefaultFontFace);
+  FontFace() = CurrentSkin().ReadString(kSkinGlobalSection, kFontKey, kDefaultFontFace);
 }
 
 const std::u16string& InterfaceFontFace() { return FontFace(); }

@@ -11,7 +11,7 @@
 
 class IniFile;
 
-constexpr char16_t kGlobalSection[] = u"GLOBAL";
+constexpr char16_t kSkinGlobalSection[] = u"GLOBAL";
 constexpr char16_t kFontKey[] = u"FONT";
 constexpr char16_t kDefaultFontFace[] = u"Microsoft JhengHei";
 

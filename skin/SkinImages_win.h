@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "framework/Gdi_win.h"
+#include "skin/GdiHandles_win.h"
 
 // Image files above this size are refused like undecodable ones.
 constexpr std::size_t kMaxImageFileBytes = 64u << 20;

@@ -15,8 +15,8 @@ TEST(ControlsSlider, ValueFromPointFollowsTheThumbCentre) {
     int dx;  // from the slider's left edge
     int value;
   } cases[] = {
-      {7 + 30, 2}, {7 + 29, 1}, {7 + 3, 0}, {7 + 7, 0}, {7 + 10, 1}, {7 + 200, 10},
-      {7 + 201, 10}, {-50, 0}, {7 + 190, 10}, {7 + 189, 9},
+      {7 + 30, 2},   {7 + 29, 1},   {7 + 3, 0}, {7 + 7, 0},    {7 + 10, 1},
+      {7 + 200, 10}, {7 + 201, 10}, {-50, 0},   {7 + 190, 10}, {7 + 189, 9},
   };
   for (const Case& c : cases)
     EXPECT_EQ(SliderValueAt(Slider214(), 100 + c.dx), c.value) << "dx " << c.dx;
@@ -82,9 +82,9 @@ TEST(ControlsScrollBar, HitTestNamesEachPart) {
   ASSERT_EQ(l.thumbStart, 20);
   struct Case {
     int along, across, part;
-  } cases[] = {{0, 4, 0},  {8, 4, 0},  {9, 4, 2},  {19, 4, 2}, {20, 4, 5}, {53, 4, 5},
-               {54, 4, 3}, {65, 4, 3}, {66, 4, 1}, {74, 4, 1}, {75, 4, -1}, {-1, 4, -1},
-               {30, 9, -1}, {30, -1, -1}};
+  } cases[] = {{0, 4, 0},   {8, 4, 0},   {9, 4, 2},   {19, 4, 2},  {20, 4, 5},
+               {53, 4, 5},  {54, 4, 3},  {65, 4, 3},  {66, 4, 1},  {74, 4, 1},
+               {75, 4, -1}, {-1, 4, -1}, {30, 9, -1}, {30, -1, -1}};
   for (const Case& c : cases)
     EXPECT_EQ(ScrollBarHitTest(l, 9, c.along, c.across), c.part) << c.along << "," << c.across;
 }
@@ -128,11 +128,11 @@ TEST(ControlsMenu, LineDownStopsAtTheLastPage) {
   int first = 0;
   for (int i = 0; i < 3; ++i) first = ClampFirstVisible(MenuScrollTarget(1, 0, first, 5, 3), 5, 3);
   EXPECT_EQ(first, 2);
-  EXPECT_EQ(MenuScrollTarget(0, 0, 0, 5, 3), 0);   // line up stays at 0
-  EXPECT_EQ(MenuScrollTarget(3, 0, 1, 5, 3), 2);   // page down not beyond count - page
-  EXPECT_EQ(MenuScrollTarget(2, 0, 1, 5, 3), 0);   // page up not below 0
-  EXPECT_EQ(MenuScrollTarget(5, 1, 0, 5, 3), 1);   // thumb track
-  EXPECT_EQ(MenuScrollTarget(8, 0, 1, 5, 3), 1);   // end scroll keeps it
+  EXPECT_EQ(MenuScrollTarget(0, 0, 0, 5, 3), 0);  // line up stays at 0
+  EXPECT_EQ(MenuScrollTarget(3, 0, 1, 5, 3), 2);  // page down not beyond count - page
+  EXPECT_EQ(MenuScrollTarget(2, 0, 1, 5, 3), 0);  // page up not below 0
+  EXPECT_EQ(MenuScrollTarget(5, 1, 0, 5, 3), 1);  // thumb track
+  EXPECT_EQ(MenuScrollTarget(8, 0, 1, 5, 3), 1);  // end scroll keeps it
 }
 
 TEST(ControlsMenu, SubmenuStaysOnScreen) {
@@ -191,7 +191,8 @@ TEST(ControlsButtons, DerivedButtonsFaceRules) {
             (FaceChoice{F::kOver, C::kActive}));
   EXPECT_EQ(ChooseBitmapBtn2Face({.checked = true}, true, true),
             (FaceChoice{F::kDisabled, C::kActive}));
-  EXPECT_EQ(ChooseBitmapBtn2Face({.hover = true}, false, false), (FaceChoice{F::kOver, C::kNormal}));
+  EXPECT_EQ(ChooseBitmapBtn2Face({.hover = true}, false, false),
+            (FaceChoice{F::kOver, C::kNormal}));
   EXPECT_EQ(ChooseBitmapBtn2Face({.hover = true}, false, true), (FaceChoice{F::kOver, C::kHover}));
 }
 

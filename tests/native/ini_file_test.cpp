@@ -39,7 +39,8 @@ TEST(IniFile, ReadingRulesOfThePlatform) {
   EXPECT_EQ(ini.ReadString(u"Setting", u"Dup"), u"first");
   EXPECT_EQ(ini.ReadInt(u"Setting", u"Neg", 0), -12);
   EXPECT_EQ(ini.ReadInt(u"Setting", u"Big", 0), 1) << "32-bit wrap-around";
-  EXPECT_FALSE(ini.HasKey(u"Setting", u"Late")) << "only the first of two like-named sections counts";
+  EXPECT_FALSE(ini.HasKey(u"Setting", u"Late"))
+      << "only the first of two like-named sections counts";
   EXPECT_EQ(ini.ReadInt(u"Other", u"Totle", 0), 9);
   EXPECT_EQ(ini.ReadString(u"", u"top"), u"before any section");
   EXPECT_EQ(ini.ReadString(u"Setting", u" Totle "), u"4") << "names are trimmed";
@@ -58,8 +59,9 @@ TEST(IniFile, WritesReplaceInPlaceAndAppendNewKeysToTheirSection) {
   ini.WriteString(u"A", u"w", u"new");
   ini.WriteString(u"C", u"k", u"two\r\nlines");
   const IniFile back = IniFile::FromBytes(ini.Serialize());
-  EXPECT_EQ(ini.Serialize(),
-            Utf16File("[A]\r\nx=10\r\ny=2\r\nw=new\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nk=two  lines\r\n"));
+  EXPECT_EQ(
+      ini.Serialize(),
+      Utf16File("[A]\r\nx=10\r\ny=2\r\nw=new\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nk=two  lines\r\n"));
   EXPECT_EQ(back.ReadInt(u"A", u"x", 0), 10);
 }
 

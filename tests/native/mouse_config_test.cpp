@@ -31,9 +31,9 @@ TEST(ValidateProfile, ReplacesEachOutOfRangeValueWithItsDefault) {
   p.lightBright = 6;
   p.dbClickSpeed = 11;
   p.mouseSpeed = 0;
-  p.slots[2].code = 0xAC;      // between the ranges
-  p.slots[6].code = 0xC5;      // a valid code on the hidden slot stays
-  p.dpiColor[0] = 0x123456;    // colours are kept without reset
+  p.slots[2].code = 0xAC;    // between the ranges
+  p.slots[6].code = 0xC5;    // a valid code on the hidden slot stays
+  p.dpiColor[0] = 0x123456;  // colours are kept without reset
   ValidateProfile(p, false);
   EXPECT_EQ(p.dpiValue[3], 4);
   EXPECT_EQ(kDpiTable[p.dpiValue[3]], 3000);
@@ -152,8 +152,8 @@ TEST(AddProfile, ReusesTheFreedSectionAndNamesTheProfileUniquely) {
 }
 
 TEST(MakeDefaultName, TakesTheFirstFreeNumber) {
-  EXPECT_EQ(MakeDefaultName(u"Profile", 6, {u"Profile 1", u"Profile 2", u"Profile 3",
-                                            u"Profile 4", u"Profile 5"}),
+  EXPECT_EQ(MakeDefaultName(u"Profile", 6,
+                            {u"Profile 1", u"Profile 2", u"Profile 3", u"Profile 4", u"Profile 5"}),
             u"Profile 6");
   EXPECT_EQ(MakeDefaultName(u"Macro", 100, {u"Macro 2", u"macro 1"}), u"Macro 1");
   EXPECT_EQ(MakeDefaultName(u"P", 2, {u"P 1", u"P 2"}), u"");

@@ -14,7 +14,7 @@ TEST(ServiceMessages, DpiLevelOutsideItsRangesIsIgnored) {
   struct Case {
     std::intptr_t profile, level;
     bool applied;
-  } cases[] = {{1, 4, true}, {5, 0, true}, {0, 6, true}, {6, 2, false},
+  } cases[] = {{1, 4, true},   {5, 0, true},  {0, 6, true},  {6, 2, false},
                {-1, 2, false}, {2, 7, false}, {2, -1, false}};
   for (const Case& c : cases) {
     for (ProfileRecord& p : config->profiles) p.dpiCur = 3;

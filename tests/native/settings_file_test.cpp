@@ -42,13 +42,14 @@ TEST_F(SettingsFileTest, FirstStartWritesTheCompleteDefaultFile) {
   std::string ascii;
   for (std::size_t i = 2; i < bytes.size(); i += 2) ascii.push_back(bytes[i]);
   const auto p0 = ascii.find("[Profile0Setting]");
-  const char* order[] = {"GroupID=",     "DPI_Cur=",       "DPI_Value0=",     "DPI_Color0=",
-                         "DPI_Value1=",  "POLLRATE_VALUE=", "Enable_light=",   "Cycle_enable=",
-                         "light_type=",  "light_bright=",  "light_speed=",     "light_bright_colorID=",
-                         "light_Color0=", "light_Cycle6=", "DBClick_Speed=",   "Scroll_Speed=",
-                         "scroll_page=", "Mouse_Speed=",   "mouse_enhance=",   "Profil_Name=",
-                         "SYNCFilesPath=", "ExePath0=",    "ExeName0=",        "ButtonAssigned0=",
-                         "ExePath1=",    "ButtonAssigned6="};
+  const char* order[] = {
+      "GroupID=",       "DPI_Cur=",        "DPI_Value0=",    "DPI_Color0=",
+      "DPI_Value1=",    "POLLRATE_VALUE=", "Enable_light=",  "Cycle_enable=",
+      "light_type=",    "light_bright=",   "light_speed=",   "light_bright_colorID=",
+      "light_Color0=",  "light_Cycle6=",   "DBClick_Speed=", "Scroll_Speed=",
+      "scroll_page=",   "Mouse_Speed=",    "mouse_enhance=", "Profil_Name=",
+      "SYNCFilesPath=", "ExePath0=",       "ExeName0=",      "ButtonAssigned0=",
+      "ExePath1=",      "ButtonAssigned6="};
   std::size_t at = p0;
   for (const char* key : order) {
     const auto next = ascii.find(std::string("\n") + key, at);

@@ -67,7 +67,8 @@ std::uint32_t Be16(const std::string& b, std::size_t i) {
   return (std::uint32_t(std::uint8_t(b[i])) << 8) | std::uint8_t(b[i + 1]);
 }
 std::int32_t Le32(const std::string& b, std::size_t i) {
-  return std::int32_t(std::uint32_t(std::uint8_t(b[i])) | (std::uint32_t(std::uint8_t(b[i + 1])) << 8) |
+  return std::int32_t(std::uint32_t(std::uint8_t(b[i])) |
+                      (std::uint32_t(std::uint8_t(b[i + 1])) << 8) |
                       (std::uint32_t(std::uint8_t(b[i + 2])) << 16) |
                       (std::uint32_t(std::uint8_t(b[i + 3])) << 24));
 }
@@ -196,7 +197,8 @@ const std::vector<PositionSection>& PositionSections() {
        Join({Range(1, 8), Range(21, 27), Range(41, 47), Range(50, 54), {"61", "62", "63", "64 "}}),
        "SENSISCREEN"},
       {"SENSITIVITY_TEXT", Range(1, 9), "SENSISCREEN"},
-      {"MACRO_EDIT_POS", Join({{"1", "2", "3"}, Range(5, 16), Range(19, 22), Range(26, 36), {"40", "42"}}),
+      {"MACRO_EDIT_POS",
+       Join({{"1", "2", "3"}, Range(5, 16), Range(19, 22), Range(26, 36), {"40", "42"}}),
        "MACRO_EDIT_SCREEN"},
       {"PRESSUREGUN_EDIT_POS", Join({Range(1, 12), Range(19, 22), Range(30, 35)}),
        "PRESSUREGUN_EDIT_SCREEN"},
@@ -208,18 +210,32 @@ const std::vector<PositionSection>& PositionSections() {
   return table;
 }
 
-const std::vector<std::string> kScreens = {
-    "MOUSESCREEN",      "SENSISCREEN",      "LIGHTSCREEN",   "MACRO_EDIT_SCREEN",
-    "PRESSUREGUN_EDIT_SCREEN", "SEL_MACRO_SCREEN", "DPICOLOR_SCREEN", "OPTION_SCREEN",
-    "WARN_SCREEN",      "WARN_SCREEN2"};
+const std::vector<std::string> kScreens = {"MOUSESCREEN",
+                                           "SENSISCREEN",
+                                           "LIGHTSCREEN",
+                                           "MACRO_EDIT_SCREEN",
+                                           "PRESSUREGUN_EDIT_SCREEN",
+                                           "SEL_MACRO_SCREEN",
+                                           "DPICOLOR_SCREEN",
+                                           "OPTION_SCREEN",
+                                           "WARN_SCREEN",
+                                           "WARN_SCREEN2"};
 
 // String ids the program looks up in "FUNC_STRING": every valid function code,
 // the profile word, effects, profile edit commands, repeat options, library
 // commands, language names and the words of default names.
 std::vector<int> FuncStringIds() {
   std::vector<int> ids;
-  for (auto [from, to] : {std::pair{0xA0, 0xAB}, {0xB0, 0xBA}, {0xC0, 0xC7}, {0xD0, 0xD6},
-                          {0x40, 0x46}, {48, 50}, {96, 99}, {112, 116}, {0x80, 0x81}, {0x90, 0x91},
+  for (auto [from, to] : {std::pair{0xA0, 0xAB},
+                          {0xB0, 0xBA},
+                          {0xC0, 0xC7},
+                          {0xD0, 0xD6},
+                          {0x40, 0x46},
+                          {48, 50},
+                          {96, 99},
+                          {112, 116},
+                          {0x80, 0x81},
+                          {0x90, 0x91},
                           {0x10, 0x10}}) {
     for (int id = from; id <= to; ++id) ids.push_back(id);
   }
@@ -296,8 +312,10 @@ TEST_P(SkinFiles, EveryPositionHasSevenFieldsAndLiesInItsWindow) {
 }
 
 TEST_P(SkinFiles, IndirectRowKeysNameImageButtonsWithAllFaces) {
-  std::vector<std::pair<std::string, std::string>> buttons = {{"MAIN", "2"},   {"SENSITIVITY", "61"},
-                                                              {"SENSITIVITY", "62"}, {"SENSITIVITY", "63"},
+  std::vector<std::pair<std::string, std::string>> buttons = {{"MAIN", "2"},
+                                                              {"SENSITIVITY", "61"},
+                                                              {"SENSITIVITY", "62"},
+                                                              {"SENSITIVITY", "63"},
                                                               {"SENSITIVITY", "64 "}};
   for (int n = 1; n <= 6; ++n) {
     for (int formed : {n, 20 + n}) {
@@ -318,10 +336,11 @@ TEST_P(SkinFiles, IndirectRowKeysNameImageButtonsWithAllFaces) {
 }
 
 TEST_P(SkinFiles, PicturesNamedByEntriesExist) {
-  for (const auto& [section, key, folder] :
-       {std::tuple{"MAIN_PIC", "LOGO", "skins\\DefaultPic\\"}, {"MOUSE_PIC", "Mouse", "skins\\DefaultPic\\"},
-        {"MOUSE_PIC", "Light", "skins\\DefaultPic\\"}, {"PRESSUREGUN_EDIT_POS", "11", "skins\\"},
-        {"PRESSUREGUN_EDIT_POS", "12", "skins\\"}}) {
+  for (const auto& [section, key, folder] : {std::tuple{"MAIN_PIC", "LOGO", "skins\\DefaultPic\\"},
+                                             {"MOUSE_PIC", "Mouse", "skins\\DefaultPic\\"},
+                                             {"MOUSE_PIC", "Light", "skins\\DefaultPic\\"},
+                                             {"PRESSUREGUN_EDIT_POS", "11", "skins\\"},
+                                             {"PRESSUREGUN_EDIT_POS", "12", "skins\\"}}) {
     const Entry e = Position(section, key);
     EXPECT_TRUE(PictureSize(folder + e.text)) << section << " / " << key << ": " << e.text;
   }
@@ -335,8 +354,8 @@ TEST_P(SkinFiles, FixedCoordinatesOfTheProgramMatchTheLayout) {
     EXPECT_EQ((std::vector<int>{e.x, e.y, e.w, e.h}), (std::vector<int>{editX[i], 226, 33, 16}));
   }
   // A page switch repaints only the page area: everything a page draws lies in it.
-  std::vector<std::pair<std::string, std::string>> drawn = {{"MOUSE", "15"}, {"MOUSE_PIC", "Mouse"},
-                                                            {"MOUSE_PIC", "Light"}};
+  std::vector<std::pair<std::string, std::string>> drawn = {
+      {"MOUSE", "15"}, {"MOUSE_PIC", "Mouse"}, {"MOUSE_PIC", "Light"}};
   for (const char* k : {"1", "2", "3", "4", "6", "7", "8"}) drawn.emplace_back("MOUSE_TEXT", k);
   for (const auto& k : Range(1, 9)) drawn.emplace_back("SENSITIVITY_TEXT", k);
   for (const auto& k : Join({Range(1, 8), Range(21, 27), Range(41, 47), Range(50, 54)}))
@@ -425,7 +444,8 @@ TEST_P(SkinFiles, FixedImagesHaveTheSizesTheirControlsNeed) {
     if (m.size.w) {
       EXPECT_EQ(normal->w, m.size.w) << m.name;
     }
-    EXPECT_EQ(PictureSize(std::string("skins\\Menu\\") + m.name + "_menu_over.jpg"), normal) << m.name;
+    EXPECT_EQ(PictureSize(std::string("skins\\Menu\\") + m.name + "_menu_over.jpg"), normal)
+        << m.name;
   }
   EXPECT_EQ(PictureSize("skins\\Menu\\Profile_Edit_menu.bmp"),
             PictureSize("skins\\Menu\\Profile_Edit_menu_normal.jpg"));
@@ -433,7 +453,8 @@ TEST_P(SkinFiles, FixedImagesHaveTheSizesTheirControlsNeed) {
   ASSERT_TRUE(function);
   EXPECT_EQ(function->h, 12 * 24);
   for (const char* state : {"over", "down"}) {
-    EXPECT_EQ(PictureSize(std::string("skins\\Menu\\function_drop down menu_") + state + ".jpg"), function);
+    EXPECT_EQ(PictureSize(std::string("skins\\Menu\\function_drop down menu_") + state + ".jpg"),
+              function);
   }
 }
 

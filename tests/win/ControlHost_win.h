@@ -2,16 +2,17 @@
 // children send, the program's resources and skin, and screen captures.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
-#include "app/ProgramPaths_win.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 #include "framework/Wnd_win.h"
+#include "skin/ProgramPaths_win.h"
 #include "skin/SkinFile.h"
 #include "tests/win/ProgramHarness_win.h"
 #include "tests/win/TestWindow_win.h"
@@ -26,8 +27,8 @@ class ControlHost : public CWnd {
     LPARAM lParam;
   };
   ControlHost() {
-    CreateEx(0, PlainWindowClass(), L"control host", WS_POPUP | WS_VISIBLE, RECT{100, 100, 900, 700},
-             nullptr, 0);
+    CreateEx(0, PlainWindowClass(), L"control host", WS_POPUP | WS_VISIBLE,
+             RECT{100, 100, 900, 700}, nullptr, 0);
   }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_COMMAND || message >= WM_USER) got.push_back({message, wParam, lParam});

@@ -1,6 +1,6 @@
-#include "tests/win/GdiCount_win.h"
-
 #include <windows.h>
+
+#include "tests/win/GdiCount_win.h"
 
 int GdiObjectCount() {
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);

@@ -1,6 +1,7 @@
 #include "tests/win/TestWindow_win.h"
 
-RecordingWindow::RecordingWindow(const wchar_t* title, std::function<void(const Received&)> onMessage)
+RecordingWindow::RecordingWindow(const wchar_t* title,
+                                 std::function<void(const Received&)> onMessage)
     : onMessage_(std::move(onMessage)) {
   static const ATOM atom = [] {
     WNDCLASSEXW wc{};
@@ -27,7 +28,8 @@ bool RecordingWindow::Got(UINT message) const {
 
 LRESULT CALLBACK RecordingWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<RecordingWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<RecordingWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<RecordingWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));

@@ -16,7 +16,8 @@ class RecordingWindow {
     LPARAM lParam;
   };
   // `onMessage` runs inside the window procedure for every message at or above WM_USER.
-  explicit RecordingWindow(const wchar_t* title, std::function<void(const Received&)> onMessage = {});
+  explicit RecordingWindow(const wchar_t* title,
+                           std::function<void(const Received&)> onMessage = {});
   ~RecordingWindow();
   RecordingWindow(const RecordingWindow&) = delete;
   RecordingWindow& operator=(const RecordingWindow&) = delete;

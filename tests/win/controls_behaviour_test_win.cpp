@@ -9,8 +9,8 @@
 #include "controls/ListBoxEx_win.h"
 #include "controls/SkinScrollBar_win.h"
 #include "controls/SliderBar_win.h"
-#include "tests/win/GdiCount_win.h"
 #include "tests/win/ControlHost_win.h"
+#include "tests/win/GdiCount_win.h"
 
 namespace {
 
@@ -145,10 +145,10 @@ TEST_F(ControlsSlider, DraggingPostsOnlyChangedValuesAndTheThumbWaitsForTheParen
   SliderFixture f(host);
   HWND s = f.slider.GetSafeHwnd();
   ::SendMessageW(s, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7 + 30, 9));
-  ::SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(7 + 30, 9));   // 2
-  ::SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(7 + 3, 9));    // 0: the position
-  ::SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(7 + 60, 9));   // 3
-  ::SendMessageW(s, WM_LBUTTONUP, 0, MAKELPARAM(7 + 29, 9));            // 1
+  ::SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(7 + 30, 9));  // 2
+  ::SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(7 + 3, 9));   // 0: the position
+  ::SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(7 + 60, 9));  // 3
+  ::SendMessageW(s, WM_LBUTTONUP, 0, MAKELPARAM(7 + 29, 9));           // 1
   PumpMessages(50);
   const auto posted = host.Of(UM_SLIDER_POS);
   ASSERT_EQ(posted.size(), 3u);
@@ -236,7 +236,8 @@ TEST_F(ControlsMenu, DisabledAndParentItemsPostNothing) {
 void HoverRow(CBtnMenu* menu, int row) {
   RECT r{};
   GetWindowRect(menu->Row(row)->GetSafeHwnd(), &r);
-  ::SendMessageW(menu->GetSafeHwnd(), WM_MOUSEMOVE, kRowMoveMarker, MAKELPARAM(r.left + 5, r.top + 5));
+  ::SendMessageW(menu->GetSafeHwnd(), WM_MOUSEMOVE, kRowMoveMarker,
+                 MAKELPARAM(r.left + 5, r.top + 5));
 }
 
 TEST_F(ControlsMenu, SubmenuPickReachesTheRootsOwnerWithBothIndexesAndValues) {
@@ -334,7 +335,8 @@ TEST_F(ControlsLists, SignedDigitFilterKeepsOnlyDigitsAndMinus) {
     CClrEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE, RECT{10, 10, 200, 34}, host.GetSafeHwnd(), 0));
     if (c.filter) edit.SetSignedDigitsOnly();
-    for (const wchar_t* ch = L"-12a3"; *ch; ++ch) ::SendMessageW(edit.GetSafeHwnd(), WM_CHAR, *ch, 1);
+    for (const wchar_t* ch = L"-12a3"; *ch; ++ch)
+      ::SendMessageW(edit.GetSafeHwnd(), WM_CHAR, *ch, 1);
     EXPECT_EQ(edit.GetWindowText(), c.expected);
   }
 }

@@ -2,7 +2,9 @@
 #include <functional>
 
 #include "controls/BitmapBtn_win.h"
+#include "device/WindowTitles.h"
 #include "dialogs/WarnDlg_win.h"
+#include "settings/WideText_win.h"
 #include "tests/win/ControlHost_win.h"
 
 namespace {
@@ -25,7 +27,7 @@ BOOL CALLBACK CollectButtons(HWND child, LPARAM list) {
 }
 
 void CALLBACK OnDialogShown(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND dialog = FindWindowW(nullptr, kWarningTitle);
+  HWND dialog = FindWindowW(nullptr, WidePtr(kWarningWindowTitle));
   if (!dialog || !IsWindowVisible(dialog)) return;
   KillTimer(nullptr, id);
   UpdateWindow(dialog);
@@ -63,7 +65,7 @@ TEST_F(DialogsWarn, ConfirmationShowsThreeButtonsAndOnlyOkConfirms) {
     WarningRun run{L"warning_19", c.press};
     EXPECT_EQ(RunWarning(kWarnConfirmReset, run), c.result) << "button " << c.press;
     EXPECT_EQ(run.buttons, 3);
-    EXPECT_EQ(run.title, kWarningTitle);
+    EXPECT_EQ(run.title, WidePtr(kWarningWindowTitle));
     // OK stands 69 pixels right of its one-button place.
     const SkinEntry ok = ParseSkinEntry(ReadSkinValue(u"WARN_POS", u"2"));
     EXPECT_EQ(run.okRect.left, ok.left + 69);

@@ -1,16 +1,17 @@
 // The INI engine against the platform's private-profile functions, which the
 // device service uses on the same files.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <fstream>
 #include <memory>
 
-#include "framework/WideText_win.h"
 #include "macro/Libraries.h"
-#include "settings/Utf.h"
 #include "settings/SettingsFile.h"
+#include "settings/Utf.h"
+#include "settings/WideText_win.h"
 #include "tests/win/ProgramHarness_win.h"
 
 namespace {
@@ -24,7 +25,8 @@ std::filesystem::path Scratch(const wchar_t* name) {
 }
 
 void WriteRaw(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::wstring PlatformString(const std::filesystem::path& file, std::u16string_view section,
@@ -47,7 +49,8 @@ std::unique_ptr<SettingsStore> RichSettings(const std::filesystem::path& path) {
     SetFixedText(p.syncPath, u"C:\\Users\\hráč\\Pictures\\p" + DecimalText(i) + u".jpg");
     p.slots[2].code = kCodeMacro;
     p.slots[2].library = 40 + i;
-    for (int e = 0; e < 30; ++e) p.slots[2].events[e] = {std::uint8_t(0x20 + e), 0, std::uint16_t(e)};
+    for (int e = 0; e < 30; ++e)
+      p.slots[2].events[e] = {std::uint8_t(0x20 + e), 0, std::uint16_t(e)};
     p.slots[2].count = 30;
     p.dpiColor[1] = 0xFFFFFF;
   }
@@ -59,10 +62,11 @@ std::unique_ptr<SettingsStore> RichSettings(const std::filesystem::path& path) {
 void CopyThroughPlatform(const std::filesystem::path& source, const std::filesystem::path& target) {
   WriteRaw(target, "\xFF\xFE");  // the platform keeps Unicode text in UTF-16 files
   const IniFile reference(source);
-  reference.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
-                               target.c_str());
-  });
+  reference.Visit(
+      [&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+        WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
+                                   target.c_str());
+      });
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, target.c_str());
 }
 
@@ -128,7 +132,8 @@ TEST(PlatformIni, LibraryFilesAgreeWithThePlatformBothWays) {
     macro.number = ours.macros.NewLibraryNumber();
     macro.repeatType = 1;
     macro.repeatTimes = static_cast<std::uint8_t>(n + 2);
-    for (int e = 0; e < 10 + n; ++e) macro.events[e] = {std::uint8_t(0x20 + e), 0, std::uint16_t(e % 2)};
+    for (int e = 0; e < 10 + n; ++e)
+      macro.events[e] = {std::uint8_t(0x20 + e), 0, std::uint16_t(e % 2)};
     ASSERT_EQ(ours.macros.SaveEditedRecord(macro, true), kLibraryDone);
     ours.macros.LoadLibraryFile();
   }
@@ -157,10 +162,9 @@ TEST(PlatformIni, ReadingRulesAgreeWithThePlatform) {
       "  [ S ]  \r\n k = v \r\n[S]\r\nk=w\r\n",
       "[S]\nk=unix lines\n[T]\nn=-42x\n",
   };
-  const char16_t* queries[][2] = {{u"S", u"k"},     {u"S", u"q"},     {u"S", u"h"},
-                                  {u"S", u"empty"}, {u"S", u"bare"},  {u"S", u"other"},
-                                  {u" S ", u"k"},   {u"S", u" k "},   {u"T", u"n"},
-                                  {u"s", u"K"}};
+  const char16_t* queries[][2] = {
+      {u"S", u"k"},     {u"S", u"q"},   {u"S", u"h"},   {u"S", u"empty"}, {u"S", u"bare"},
+      {u"S", u"other"}, {u" S ", u"k"}, {u"S", u" k "}, {u"T", u"n"},     {u"s", u"K"}};
   for (const char* content : files) {
     for (const bool utf16 : {false, true}) {
       const auto path = Scratch(L"rules.ini");

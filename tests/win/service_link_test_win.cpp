@@ -10,12 +10,12 @@
 #include "macro/Libraries.h"
 #include "settings/FileIo.h"
 #include "settings/SettingsFile.h"
+#include "settings/WideText_win.h"
 #include "tests/win/ProgramHarness_win.h"
 #include "tests/win/TestWindow_win.h"
 
 namespace {
 
-constexpr wchar_t kProgramTitle[] = L"Kestrelon R58";
 constexpr wchar_t kServiceTitle[] = L"Kestrelon_R58_Hid";
 
 std::filesystem::path ScratchFolder() {
@@ -78,17 +78,18 @@ class ProgramAndService : public ::testing::Test {
  protected:
   void SetUp() override {
     QuitSimulator();
-    ASSERT_EQ(FindWindowW(nullptr, kProgramTitle), nullptr);
+    ASSERT_EQ(FindWindowW(nullptr, WidePtr(kMainWindowTitle)), nullptr);
     ClearPerUserFolder();
   }
   void TearDown() override {
-    if (HWND window = FindWindowW(nullptr, kProgramTitle)) PostMessageW(window, WM_CLOSE, 0, 0);
-    WaitForWindowGone(kProgramTitle, 10000);
+    if (HWND window = FindWindowW(nullptr, WidePtr(kMainWindowTitle)))
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    WaitForWindowGone(WidePtr(kMainWindowTitle), 10000);
     QuitSimulator();
   }
   HWND StartProgram() {
     program_ = std::make_unique<ChildProcess>(ProgramFolder() / L"KestrelonR58.exe");
-    return WaitForWindow(kProgramTitle, 30000);
+    return WaitForWindow(WidePtr(kMainWindowTitle), 30000);
   }
   std::string Hid(const std::wstring& arguments) {
     return RunAndCapture(ProgramFolder() / L"hid.exe", arguments);
@@ -175,7 +176,8 @@ TEST_F(ProgramAndService, EveryApplyLeavesAJournalLineOfTheFileAsApplied) {
     ASSERT_TRUE(store.Save());
   }
   DWORD code = 99;
-  const std::string out = RunAndCapture(ProgramFolder() / L"r58ctl.exe", L"apply \"" + settings.wstring() + L"\"", &code);
+  const std::string out = RunAndCapture(ProgramFolder() / L"r58ctl.exe",
+                                        L"apply \"" + settings.wstring() + L"\"", &code);
   EXPECT_EQ(code, 0u) << out;
   EXPECT_EQ(nlohmann::json::parse(out)["service"], true);
 

@@ -1,7 +1,8 @@
 // The skin's image routines on small images the tests make themselves, and
 // the drawing of skin texts and pictures.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 // GDI+ needs the Windows types first.
 #include <gdiplus.h>
 
@@ -14,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramPaths_win.h"
-#include "framework/Gdi_win.h"
-#include "framework/WideText_win.h"
+#include "framework/Paint_win.h"
 #include "settings/Utf.h"
+#include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
 #include "skin/SkinDraw_win.h"
 #include "skin/SkinFile.h"
 #include "skin/SkinImages_win.h"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramPaths_win.h"
 #include "controls/BitmapBtn2_win.h"
 #include "controls/BtnMenu_win.h"
 #include "controls/ClrEdit_win.h"
@@ -15,7 +14,8 @@
 #include "controls/ListBoxEx_win.h"
 #include "controls/SkinScrollBar_win.h"
 #include "controls/SliderBar_win.h"
-#include "framework/WideText_win.h"
+#include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
 #include "skin/SkinFile.h"
 #include "skin/SkinImages_win.h"
 
@@ -50,8 +50,8 @@ class CGalleryWindow : public CWnd {
  public:
   bool Open() {
     const RECT frame{40, 40, 40 + 1100, 40 + 640};
-    if (!CreateEx(0, PlainWindowClass(), kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                  frame, nullptr, 0))
+    if (!CreateEx(0, PlainWindowClass(), kTitle,
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, frame, nullptr, 0))
       return false;
     Build();
     ShowWindow(SW_SHOW);
@@ -88,7 +88,8 @@ class CGalleryWindow : public CWnd {
     for (int i = 0; i < 5; ++i) {
       auto b = std::make_unique<CBitmapBtn>();
       b->CreateButton(At(20 + i * 130, 30, ok), m_hWnd);
-      b->LoadStateImages(warn.main.get(), warn.over.get(), warn.down.get(), warn.disabled.get(), ok);
+      b->LoadStateImages(warn.main.get(), warn.over.get(), warn.down.get(), warn.disabled.get(),
+                         ok);
       b->SetButtonText(L"OK", 0, true);
       if (i == 1) b->SetHover(true);
       if (i == 2 || i == 4) b->SetCheck(true);
@@ -100,7 +101,8 @@ class CGalleryWindow : public CWnd {
     for (int i = 0; i < 3; ++i) {
       auto b = std::make_unique<CBitmapBtn2>();
       b->CreateButton(At(20 + i * 130, 100, ok), m_hWnd);
-      b->LoadStateImages(warn.main.get(), warn.over.get(), warn.down.get(), warn.disabled.get(), ok);
+      b->LoadStateImages(warn.main.get(), warn.over.get(), warn.down.get(), warn.disabled.get(),
+                         ok);
       b->SetButtonText(i == 0 ? L"Btn2" : i == 1 ? L"checked" : L"disabled");
       if (i == 1) b->SetCheck(true);
       if (i == 2) b->EnableWindow(FALSE);

@@ -6,6 +6,7 @@
 //   hid.exe --send reload|reload-alt|dpi PROFILE LEVEL|osd VALUE|close|shutdown WPARAM|query
 //   hid.exe --quit           close the running simulator
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <ctime>
@@ -13,18 +14,17 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramPaths_win.h"
 #include "device/ServiceLink.h"
-#include "framework/Gdi_win.h"
-#include "framework/WideText_win.h"
+#include "framework/Paint_win.h"
 #include "framework/Wnd_win.h"
 #include "settings/SettingsFile.h"
 #include "settings/Utf.h"
+#include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
 #include "tools/hid/Journal.h"
 
 namespace {
 
-constexpr wchar_t kProgramTitle[] = L"Kestrelon R58";
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT_PTR kOsdTimer = 1;
 constexpr UINT kOsdMilliseconds = 1500;
@@ -51,9 +51,9 @@ class OsdWindow : public CWnd {
     text_ = text;
     if (!m_hWnd) {
       const RECT rect{0, 0, 420, 90};
-      CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE |
-                   WS_EX_TRANSPARENT,
-               L"R58HidOsd", L"", WS_POPUP, rect, nullptr, 0);
+      CreateEx(
+          WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT,
+          L"R58HidOsd", L"", WS_POPUP, rect, nullptr, 0);
       SetLayeredWindowAttributes(m_hWnd, 0, 230, LWA_ALPHA);
     }
     const int width = 420, height = 90;
@@ -189,11 +189,11 @@ void RegisterClasses(HINSTANCE instance) {
 }
 
 int RunService(HINSTANCE instance) {
-  if (FindWindowW(nullptr, Wide(kServiceWindowTitle).c_str())) return 0;  // one service only
+  if (FindWindowW(nullptr, WidePtr(kServiceWindowTitle))) return 0;  // one service only
   RegisterClasses(instance);
   ServiceWindow window;
   const RECT rect{0, 0, 0, 0};
-  if (!window.CreateEx(0, L"R58HidService", Wide(kServiceWindowTitle).c_str(), WS_OVERLAPPED, rect,
+  if (!window.CreateEx(0, L"R58HidService", WidePtr(kServiceWindowTitle), WS_OVERLAPPED, rect,
                        nullptr, 0))
     return 3;
   MSG msg;
@@ -209,9 +209,10 @@ bool Number(const std::vector<std::wstring>& args, std::size_t i, std::int64_t& 
 }
 
 int Usage() {
-  Print("usage: hid.exe [--quit | --send reload|reload-alt|dpi PROFILE LEVEL|osd VALUE|close|"
-        "shutdown WPARAM|query]\n",
-        STD_ERROR_HANDLE);
+  Print(
+      "usage: hid.exe [--quit | --send reload|reload-alt|dpi PROFILE LEVEL|osd VALUE|close|"
+      "shutdown WPARAM|query]\n",
+      STD_ERROR_HANDLE);
   return 2;
 }
 
@@ -221,27 +222,34 @@ int Send(const std::vector<std::wstring>& args) {
   UINT message = 0;
   std::int64_t wParam = 0, lParam = 0;
   std::size_t expected = 3;
-  if (what == L"reload") message = UM_RELOAD_SETTINGS;
-  else if (what == L"reload-alt") message = UM_RELOAD_SETTINGS_ALT;
-  else if (what == L"close") message = UM_CLOSE_CONFIG;
-  else if (what == L"query") message = UM_QUERY;
-  else if (what == L"dpi" && Number(args, 3, wParam) && Number(args, 4, lParam)) message = UM_DPI_LEVEL, expected = 5;
-  else if (what == L"osd" && Number(args, 3, wParam)) message = UM_OSD_CHANGED, expected = 4;
-  else if (what == L"shutdown" && Number(args, 3, wParam)) message = UM_SHUTDOWN, expected = 4;
+  if (what == L"reload")
+    message = UM_RELOAD_SETTINGS;
+  else if (what == L"reload-alt")
+    message = UM_RELOAD_SETTINGS_ALT;
+  else if (what == L"close")
+    message = UM_CLOSE_CONFIG;
+  else if (what == L"query")
+    message = UM_QUERY;
+  else if (what == L"dpi" && Number(args, 3, wParam) && Number(args, 4, lParam))
+    message = UM_DPI_LEVEL, expected = 5;
+  else if (what == L"osd" && Number(args, 3, wParam))
+    message = UM_OSD_CHANGED, expected = 4;
+  else if (what == L"shutdown" && Number(args, 3, wParam))
+    message = UM_SHUTDOWN, expected = 4;
   if (!message || args.size() != expected) return Usage();
-  HWND program = FindWindowW(nullptr, kProgramTitle);
+  HWND program = FindWindowW(nullptr, WidePtr(kMainWindowTitle));
   if (!program) {
     Print("hid: the configuration program is not running\n", STD_ERROR_HANDLE);
     return 1;
   }
-  const LRESULT result = SendMessageW(program, message, static_cast<WPARAM>(wParam),
-                                      static_cast<LPARAM>(lParam));
+  const LRESULT result =
+      SendMessageW(program, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
   Print(std::to_string(result) + "\n");
   return 0;
 }
 
 int Quit() {
-  HWND service = FindWindowW(nullptr, Wide(kServiceWindowTitle).c_str());
+  HWND service = FindWindowW(nullptr, WidePtr(kServiceWindowTitle));
   if (service) SendMessageW(service, WM_CLOSE, 0, 0);
   return 0;
 }

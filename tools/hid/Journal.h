@@ -4,9 +4,8 @@
 
 #include <ctime>
 #include <filesystem>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 struct MouseConfig;
 struct ProfileRecord;

@@ -19,9 +19,12 @@ Json ButtonJson(const ButtonSlot& slot) {
   const int count = std::min<int>(slot.count, kEventCapacity);
   Json events = Json::array();
   for (int i = 0; i < count; ++i) events.push_back({slot.events[i].code, slot.events[i].value});
-  return Json{{"button", slot.button},       {"code", slot.code},
-              {"count", count},              {"repeat_type", slot.repeatType},
-              {"repeat_times", slot.repeatTimes}, {"library", slot.library},
+  return Json{{"button", slot.button},
+              {"code", slot.code},
+              {"count", count},
+              {"repeat_type", slot.repeatType},
+              {"repeat_times", slot.repeatTimes},
+              {"library", slot.library},
               {"events", events}};
 }
 
@@ -62,18 +65,21 @@ Json ProfileJson(const ProfileRecord& p) {
 Json HeaderJson(const ConfigHeader& h) {
   Json sections = Json::array();
   for (int i = 0; i < h.totle; ++i) sections.push_back(h.section[i]);
-  return Json{{"lan_id", h.lanId},     {"Show_TrayIcon", h.showTrayIcon},
-              {"Show_OSD", h.showOsd}, {"Totle", h.totle},
-              {"Current", h.current},  {"Active", h.active},
-              {"BGFilesPath", Utf8(FixedText(h.bgPath))}, {"sections", sections}};
+  return Json{{"lan_id", h.lanId},
+              {"Show_TrayIcon", h.showTrayIcon},
+              {"Show_OSD", h.showOsd},
+              {"Totle", h.totle},
+              {"Current", h.current},
+              {"Active", h.active},
+              {"BGFilesPath", Utf8(FixedText(h.bgPath))},
+              {"sections", sections}};
 }
 
 // The word default profile names are made of: string 16 of the given skin
 // file, else of the skin file the program would read beside the tool.
 std::u16string ProfileWord(const std::string& skinArg, int lanId) {
-  const std::filesystem::path skin = skinArg.empty()
-                                         ? ToolFolder() / kLanguageFolder / SkinFileName(lanId)
-                                         : PathArg(skinArg);
+  const std::filesystem::path skin =
+      skinArg.empty() ? ToolFolder() / kLanguageFolder / SkinFileName(lanId) : PathArg(skinArg);
   const IniFile ini(skin);
   if (!ini.existed()) return u"Profile";
   return FuncStringFrom(ini, kTextProfileWord);
@@ -92,7 +98,8 @@ void AddSettingsCommands(CLI::App& app) {
   settings->require_subcommand(1);
 
   static std::string file;
-  auto* dump = settings->add_subcommand("dump", "load and validate FILE as the program does; print it");
+  auto* dump =
+      settings->add_subcommand("dump", "load and validate FILE as the program does; print it");
   dump->add_option("FILE", file)->required();
   dump->callback([] {
     const std::filesystem::path path = PathArg(file);
@@ -107,7 +114,8 @@ void AddSettingsCommands(CLI::App& app) {
     PrintJson(out);
   });
 
-  auto* init = settings->add_subcommand("init", "write the defaults of a first start when FILE is absent");
+  auto* init =
+      settings->add_subcommand("init", "write the defaults of a first start when FILE is absent");
   init->add_option("FILE", file)->required();
   init->callback([] {
     SettingsStore store(PathArg(file));

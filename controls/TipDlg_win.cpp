@@ -1,14 +1,15 @@
-#include "dialogs/TipDlg_win.h"
+#include "controls/TipDlg_win.h"
 
-#include "app/ProgramPaths_win.h"
-#include "app/resource.h"
 #include "controls/ControlDraw_win.h"
+#include "framework/ResourceIds.h"
+#include "skin/ProgramPaths_win.h"
 #include "skin/SkinImages_win.h"
 
 namespace {
 
 constexpr COLORREF kTipColour = RGB(1, 204, 236);
-constexpr UINT kTipFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS;
+constexpr UINT kTipFormat =
+    DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS;
 
 }  // namespace
 

@@ -1,6 +1,7 @@
-#include "app/ProgramPaths_win.h"
+#include "skin/ProgramPaths_win.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 ProgramPaths& Paths() {
@@ -17,8 +18,8 @@ std::wstring ExecutableFolder() {
 
 std::wstring AppDataFolder() {
   wchar_t buffer[MAX_PATH];
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                              buffer)))
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
+                              SHGFP_TYPE_CURRENT, buffer)))
     return {};
   return buffer;
 }

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <utility>
 
 template <typename Handle>
@@ -96,26 +95,6 @@ class SelectScope {
   HGDIOBJ old_;
 };
 
-// The one way to paint: compose into an off-screen bitmap of the target's
-// size, then copy it to the target once when the buffer goes out of scope.
-class OffscreenBuffer {
- public:
-  OffscreenBuffer(HDC target, const RECT& area);
-  ~OffscreenBuffer();
-  OffscreenBuffer(const OffscreenBuffer&) = delete;
-  OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
-
-  HDC dc() const { return memory_.get(); }
-  const RECT& area() const { return area_; }
-
- private:
-  HDC target_;
-  RECT area_;
-  UniqueDC memory_;
-  UniqueBitmap bitmap_;
-  HGDIOBJ oldBitmap_ = nullptr;
-};
-
 // Bitmap sizes the program makes: 1..32767 on each side and at most 64 Mi
 // pixels, so that sizes read from files cannot exhaust memory.
 bool IsSaneBitmapSize(long long width, long long height);
@@ -137,34 +116,4 @@ class GdiplusSession {
 
  private:
   ULONG_PTR token_ = 0;
-};
-
-// WM_PAINT of a whole window: BeginPaint, an off-screen buffer of the client
-// area to compose in, and at the end of the scope one copy, then EndPaint.
-class BufferedPaint {
- public:
-  explicit BufferedPaint(HWND hwnd);
-  ~BufferedPaint();
-  BufferedPaint(const BufferedPaint&) = delete;
-  BufferedPaint& operator=(const BufferedPaint&) = delete;
-
-  HDC dc() const { return buffer_->dc(); }
-  const RECT& area() const { return buffer_->area(); }
-
- private:
-  HWND hwnd_;
-  PAINTSTRUCT paint_{};
-  std::unique_ptr<OffscreenBuffer> buffer_;
-};
-
-// The wait cursor for the scope.
-class WaitCursorScope {
- public:
-  WaitCursorScope() : old_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-  ~WaitCursorScope() { SetCursor(old_); }
-  WaitCursorScope(const WaitCursorScope&) = delete;
-  WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-
- private:
-  HCURSOR old_;
 };

@@ -13,3 +13,8 @@ inline std::wstring Wide(std::u16string_view text) {
 inline std::u16string U16(std::wstring_view text) {
   return std::u16string(reinterpret_cast<const char16_t*>(text.data()), text.size());
 }
+
+// A constant UTF-16 string as the API's wide string, without a copy.
+inline const wchar_t* WidePtr(const char16_t* text) {
+  return reinterpret_cast<const wchar_t*>(text);
+}

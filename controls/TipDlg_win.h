@@ -4,7 +4,7 @@
 #include <string>
 
 #include "framework/Dialog_win.h"
-#include "framework/Gdi_win.h"
+#include "framework/Paint_win.h"
 
 class CTipDlg : public CDialogEx {
  public:
