@@ -7,6 +7,8 @@
 #include "app/QoxelDlg_win.h"
 #include "device/WindowTitles.h"
 #include "framework/ResourceIds.h"
+#include "macro/Libraries.h"
+#include "settings/SettingsFile.h"
 #include "settings/WideText_win.h"
 #include "skin/ProgramPaths_win.h"
 
@@ -24,8 +26,17 @@ BOOL CQoxelApp::InitInstance() {
   EnsurePerUserFolder();
   CWinApp::InitInstance();
 
+  // Without an application-data folder the program runs on defaults and
+  // writes nothing: the store has no file and there are no libraries.
+  const bool perUser = SetPerUserPaths();
+  settings_ = std::make_unique<SettingsStore>(perUser ? std::filesystem::path(Paths().settingsFile)
+                                                      : std::filesystem::path());
+  if (perUser)
+    libraries_ =
+        std::make_unique<Libraries>(std::filesystem::path(Paths().settingsFile).parent_path());
+
   // The dialog holds every control of every page; it lives on the heap.
-  auto dialog = std::make_unique<CQoxelDlg>();
+  auto dialog = std::make_unique<CQoxelDlg>(*settings_, libraries_.get());
   m_pMainWnd = dialog.get();
   dialog->DoModal();
   m_pMainWnd = nullptr;
@@ -33,6 +44,8 @@ BOOL CQoxelApp::InitInstance() {
 }
 
 int CQoxelApp::ExitInstance() {
+  libraries_.reset();
+  settings_.reset();
   gdiplus_.reset();
   if (mutex_) {
     ReleaseMutex(mutex_);

@@ -7,6 +7,8 @@
 
 #include "framework/Paint_win.h"
 #include "framework/WinApp_win.h"
+#include "macro/Libraries.h"
+#include "settings/SettingsFile.h"
 
 class CQoxelApp : public CWinApp {
  public:
@@ -19,5 +21,8 @@ class CQoxelApp : public CWinApp {
   void OpenHelp();
 
   HANDLE mutex_ = nullptr;
+  // The live settings and the libraries, made once for the main dialog.
+  std::unique_ptr<SettingsStore> settings_;
+  std::unique_ptr<Libraries> libraries_;
   std::unique_ptr<GdiplusSession> gdiplus_;
 };

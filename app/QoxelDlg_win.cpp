@@ -1,38 +1,45 @@
 #include "app/QoxelDlg_win.h"
 
-#include "app/QoxelApp_win.h"
+#include "controls/BtnMenu_win.h"
+#include "controls/ControlDraw_win.h"
+#include "controls/ControlMessages.h"
 #include "device/ServiceLaunch_win.h"
 #include "device/ServiceLink.h"
+#include "framework/Paint_win.h"
 #include "framework/ResourceIds.h"
+#include "framework/WinApp_win.h"
+#include "macro/Libraries.h"
 #include "settings/WideText_win.h"
 #include "skin/ProgramPaths_win.h"
 
 namespace {
 
-// Size of the main window until the skin gives it its outline.
-constexpr int kMainWidth = 1560;
-constexpr int kMainHeight = 700;
-
-HFONT CreateInterfaceFont(int height, const wchar_t* face) {
-  return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, face);
-}
+// The area ShowPage repaints: the page between the profile bar and the panel.
+constexpr RECT kPageArea{421, 155, 1091, 605};
 
 }  // namespace
 
-CQoxelDlg::CQoxelDlg()
+CQoxelDlg::CQoxelDlg(SettingsStore& settings, Libraries* libraries)
     : CDialog(IDD_MAIN),
-      settings_(std::make_unique<SettingsStore>(std::filesystem::path())),
-      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM))) {}
+      ctx_(settings, libraries, *this),
+      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM))),
+      windowBar_(ctx_),
+      profileBar_(ctx_),
+      buttonPage_(ctx_),
+      sensitivityPage_(ctx_),
+      lightingPage_(ctx_),
+      libraryPanel_(ctx_),
+      areas_{&windowBar_,       &profileBar_,   &buttonPage_,
+             &sensitivityPage_, &lightingPage_, &libraryPanel_} {}
 
 CQoxelDlg::~CQoxelDlg() = default;
 
 LRESULT CQoxelDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
-      const LRESULT created = DefWindowProc(message, wParam, lParam);
+      const LRESULT created = CDialog::WindowProc(message, wParam, lParam);
       if (created == -1) return -1;
-      return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
+      return OnCreate();
     }
     case WM_DESTROY:
       OnDestroy();
@@ -47,6 +54,14 @@ LRESULT CQoxelDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_LBUTTONDOWN:
+      OnLButtonDown(PointFromLParam(lParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      if (ctx_.page == PAGE_SENSITIVITY) sensitivityPage_.OnMouseMove(PointFromLParam(lParam));
+      break;
+    case UM_SLIDER_POS:
+      return OnSliderPos(wParam, lParam);
     case UM_QUERY:
     case UM_RELOAD_SETTINGS:
     case UM_DPI_LEVEL:
@@ -61,11 +76,11 @@ LRESULT CQoxelDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CDialog::WindowProc(message, wParam, lParam);
 }
 
-int CQoxelDlg::OnCreate(CREATESTRUCTW*) {
+int CQoxelDlg::OnCreate() {
+  ctx_.window = m_hWnd;
+  builder_.SetWindow(m_hWnd);
   LaunchService(Paths().programFolder);
   SetCurrentDirectoryW(Paths().programFolder.c_str());
-  font21_.reset(CreateInterfaceFont(21, L""));
-  font18_.reset(CreateInterfaceFont(18, L""));
   return 0;
 }
 
@@ -74,53 +89,222 @@ BOOL CQoxelDlg::OnInitDialog() {
   SetWindowText(WidePtr(kMainWindowTitle));
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-  currentPage_ = PAGE_BUTTONS;
-  if (SetPerUserPaths()) {
-    settings_ = std::make_unique<SettingsStore>(Paths().settingsFile);
-    libraries_ = std::make_unique<Libraries>(settings_->path().parent_path());
-  }
+  ctx_.page = PAGE_BUTTONS;
   ReloadSettings();
-
-  SetWindowPos(m_hWnd, nullptr, 0, 0, kMainWidth, kMainHeight, SWP_NOMOVE | SWP_NOZORDER);
+  BuildMainWindow();
+  for (MainArea* area : areas_) area->Route(router_);
+  RefreshProfileBar();
+  SetBackgroundPicture(Wide(FixedText(config().header.bgPath)));
   SetWindowLongPtrW(m_hWnd, GWL_STYLE, GetWindowLongPtrW(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
   SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(m_hWnd, 0, 255, LWA_ALPHA);
-  // Centre on the owner or, without one, on the screen.
-  RECT outer{};
-  GetWindowRect(m_hWnd, &outer);
-  RECT area{};
-  HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-  if (owner)
-    GetWindowRect(owner, &area);
-  else
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  const int x = area.left + (area.right - area.left - (outer.right - outer.left)) / 2;
-  const int y = area.top + (area.bottom - area.top - (outer.bottom - outer.top)) / 2;
-  SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  CenterWindow();
   return TRUE;
 }
 
 void CQoxelDlg::ReloadSettings() {
-  settings_->Reload();
-  if (libraries_) libraries_->Reload();
+  ctx_.settings.Reload();
+  if (ctx_.libraries) ctx_.libraries->Reload();
+}
+
+void CQoxelDlg::CreateSharedFonts() {
+  const std::wstring face = InterfaceFace();
+  ctx_.font21 = CreateCaptionFont(21, FW_NORMAL, face);
+  ctx_.font18 = CreateCaptionFont(18, FW_NORMAL, face);
+}
+
+void CQoxelDlg::BuildMainWindow() {
+  if (builder_.firstBuild()) SelectSkinFile(Paths().programFolder, config().header.lanId);
+  LoadInterfaceFontFace();
+  // The shared fonts take the skin's face, known only now.
+  if (builder_.firstBuild()) CreateSharedFonts();
+  builder_.ShapeWindow();
+  for (Screen screen : {Screen::kMouse, Screen::kLight, Screen::kSensi, Screen::kLists}) {
+    builder_.BeginScreen(screen);
+    for (MainArea* area : areas_) area->Build(builder_, screen);
+  }
+  builder_.ReleaseSheets();
+  builder_.Finish();
+  background_.Invalidate();
+}
+
+void CQoxelDlg::ShowPage(int page) {
+  ctx_.page = page;
+  const PageView view = ViewOfPage(page, ctx_.profile());
+  if (view.rowHoverTimer)
+    SetTimer(TIMER_ROW_HOVER, kHoverPeriodMs);
+  else
+    KillTimer(TIMER_ROW_HOVER);
+  SetTimer(TIMER_PROFILE_HOVER, kHoverPeriodMs);
+  for (MainArea* area : areas_) area->ShowPage(view);
+  sensitivityPage_.Refresh();
+  InvalidateRect(&kPageArea);
+}
+
+void CQoxelDlg::RefreshProfileBar() {
+  profileBar_.Refresh();
+  libraryPanel_.FillLists();
+  RefreshPages();
+}
+
+void CQoxelDlg::RefreshPages() {
+  buttonPage_.RefreshAssignmentRows();
+  lightingPage_.Refresh();
+  sensitivityPage_.Refresh();
+  profileBar_.Refresh();
+  ShowPage(ctx_.page);
+}
+
+void CQoxelDlg::RefreshMainWindow() {
+  BuildMainWindow();
+  background_.SetPicture(Wide(FixedText(config().header.bgPath)));
+  RefreshProfileBar();
+  Invalidate();
+}
+
+void CQoxelDlg::SetBackgroundPicture(const std::wstring& path) {
+  background_.SetPicture(path);
+  Invalidate();
+}
+
+void CQoxelDlg::Refresh(Changes changes) {
+  if (changes & kLanguageChanged) {
+    RefreshMainWindow();
+    return;
+  }
+  if (changes & kLibrariesChanged && ctx_.libraries) ctx_.libraries->Reload();
+  if (changes & kProfilesChanged) {
+    RefreshProfileBar();
+  } else {
+    if (changes & (kAssignmentsChanged | kLibrariesChanged)) {
+      libraryPanel_.FillLists();
+      buttonPage_.RefreshAssignmentRows();
+    }
+    if (changes & kPagesChanged)
+      RefreshPages();
+    else if (changes & kPageSwitched)
+      ShowPage(ctx_.page);
+  }
+  if (changes & kBackgroundChanged) SetBackgroundPicture(Wide(FixedText(config().header.bgPath)));
 }
 
 void CQoxelDlg::ApplySettings() {
-  if (libraries_) ApplySettingsToFiles(*settings_, *libraries_);
+  if (ctx_.libraries) ApplySettingsToFiles(ctx_.settings, *ctx_.libraries);
   NotifyService(UM_SERVICE_APPLY);
 }
 
-void CQoxelDlg::NotifyServiceOfReset() { NotifyService(UM_SERVICE_RESET); }
+void CQoxelDlg::EndMainDialog(INT_PTR result) { EndDialog(result); }
+
+BOOL CQoxelDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const CommandContext context = MainRouter::Begin(wParam, lParam);
+  Changes changes = kNothingChanged;
+  if (context.sender != profileBar_.nameEdit()) changes |= profileBar_.FinishRename(true);
+  // Whoever sends this asks for the close the close button gives.
+  if (static_cast<DWORD>(wParam) == 0xFFFFFFFF) {
+    EndDialog(IDCANCEL);
+    return TRUE;
+  }
+  if (!context.sender) {
+    if (LOWORD(wParam) != ID_HELP) return FALSE;  // the dialog manager's OK and cancel
+    if (CWinApp* app = CWinApp::Current()) app->OnCommand(ID_HELP);
+    return TRUE;
+  }
+  changes |= router_.Dispatch(context, kNothingChanged);
+  // Whatever a command did, only the current profile's selector is marked.
+  profileBar_.MarkCurrent();
+  Refresh(changes);
+  return TRUE;
+}
+
+BOOL CQoxelDlg::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_KEYDOWN) {
+    const bool inNameEdit = msg->hwnd == profileBar_.nameEdit();
+    if (msg->wParam == VK_ESCAPE && inNameEdit) {
+      Refresh(profileBar_.FinishRename(false));
+      return TRUE;
+    }
+    if (msg->wParam == VK_RETURN) {
+      // Enter never ends the dialog; in the name edit it keeps the name.
+      if (inNameEdit) Refresh(profileBar_.FinishRename(true));
+      return TRUE;
+    }
+    if (msg->wParam == VK_F1) {
+      PostMessage(WM_COMMAND, ID_HELP, 0);
+      return TRUE;
+    }
+  }
+  // Only releases in the colour edits apply typed values: a release elsewhere
+  // (while renaming, say) must not rewrite the colours with the edits' text.
+  if (msg->message == WM_KEYUP && lightingPage_.IsColourEdit(msg->hwnd))
+    SetTimer(TIMER_RGB_ENTRY, kTypedColourDelayMs);
+  return CDialog::PreTranslateMessage(msg);
+}
+
+LRESULT CQoxelDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == UM_MENU_PICK) {
+    CloseCurrentPopupMenu();
+    OnMenuPick(wParam, lParam);
+  } else if (message == UM_NAMELIST_COMMAND && lParam >= 112 && lParam <= 127) {
+    Refresh(libraryPanel_.OnRowCommand(static_cast<int>(wParam), static_cast<int>(lParam)));
+  }
+  return CDialog::DefWindowProc(message, wParam, lParam);
+}
+
+void CQoxelDlg::OnMenuPick(WPARAM wParam, LPARAM lParam) {
+  const int value = HIWORD(lParam);
+  switch (ClassifyMenuPick(value)) {
+    case MenuPick::kSensitivityValue:
+      Refresh(sensitivityPage_.OnLevelPick(value));
+      break;
+    case MenuPick::kProfile:
+      // The profile drop-down comes with the profile bar's menus.
+      break;
+    case MenuPick::kProfileEdit:
+      break;
+    case MenuPick::kEffect:
+      Refresh(lightingPage_.OnEffectPick(value));
+      break;
+    case MenuPick::kFunction:
+      Refresh(buttonPage_.OnFunctionPick(wParam, lParam));
+      break;
+  }
+}
+
+LRESULT CQoxelDlg::OnSliderPos(WPARAM value, LPARAM id) {
+  CloseCurrentPopupMenu();
+  for (const InventoryEntry& entry : MainInventory()) {
+    if (entry.kind != ControlKind::kSlider || entry.controlId != id) continue;
+    // A value from a message stays inside the slider's range.
+    const int clamped =
+        ClampToRange(static_cast<long long>(static_cast<int>(value)), entry.minimum, entry.maximum);
+    if (id == 10003 || id == 10004)
+      Refresh(lightingPage_.OnSlider(static_cast<int>(id), clamped));
+    else
+      Refresh(sensitivityPage_.OnSlider(static_cast<int>(id), clamped));
+    break;
+  }
+  return 1;
+}
+
+void CQoxelDlg::OnLButtonDown(POINT point) {
+  CloseCurrentPopupMenu();
+  Refresh(profileBar_.FinishRename(true));
+  if (ctx_.page == PAGE_SENSITIVITY) sensitivityPage_.OnClick(point);
+  if (ctx_.page == PAGE_LIGHTING) lightingPage_.OnClick(point);
+  // A press on any free spot moves the window.
+  PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}
 
 LRESULT CQoxelDlg::OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case UM_RELOAD_SETTINGS:
     case UM_RELOAD_SETTINGS_ALT:
       ReloadSettings();
+      RefreshProfileBar();
       Invalidate();
       return 0;
     case UM_DPI_LEVEL:
-      if (SetDpiLevel(config(), static_cast<std::intptr_t>(wParam), lParam)) Invalidate();
+      sensitivityPage_.OnServiceLevel(static_cast<int>(wParam), static_cast<int>(lParam));
       return 0;
     case UM_OSD_CHANGED: {
       SetShowOsd(config(), static_cast<std::intptr_t>(wParam));
@@ -144,21 +328,55 @@ LRESULT CQoxelDlg::OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void CQoxelDlg::OnDestroy() {
-  font21_.reset();
-  font18_.reset();
+  CloseCurrentPopupMenu();
   KillTimer(TIMER_ROW_HOVER);
+  KillTimer(TIMER_PROFILE_HOVER);
+  KillTimer(TIMER_RGB_ENTRY);
 }
 
-void CQoxelDlg::OnTimer(UINT_PTR) {}
+void CQoxelDlg::OnTimer(UINT_PTR id) {
+  if (id == TIMER_RGB_ENTRY) {
+    KillTimer(TIMER_RGB_ENTRY);
+    lightingPage_.ApplyTypedColour();
+    return;
+  }
+  // Hover follows the pointer only while this window is the active one.
+  if (GetActiveWindow() != m_hWnd) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (id == TIMER_ROW_HOVER) buttonPage_.UpdateHover(cursor);
+  if (id == TIMER_PROFILE_HOVER) profileBar_.UpdateHover(cursor);
+}
+
+void CQoxelDlg::RecutBackdrops() {
+  const RECT client = GetClientRect();
+  const SIZE size{client.right, client.bottom};
+  const UniqueBitmap backdrop = background_.ComposeBackdrop(builder_.PageSheet(PAGE_BUTTONS), size);
+  for (CPngHSliderBar* slider : builder_.sliders()) {
+    const RECT rect = slider->GetRectInParent();
+    slider->SetTrackImages(backdrop.get(), backdrop.get(), rect);
+    slider->Invalidate();
+  }
+  for (CPngListBtn* button : builder_.imageButtons()) button->SetBackground(backdrop.get());
+  background_.ClearPictureChanged();
+}
 
 void CQoxelDlg::OnPaint() {
+  if (IsIconic(m_hWnd)) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    const RECT client = GetClientRect();
+    DrawIcon(dc, (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2,
+             (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2, icon_);
+    EndPaint(m_hWnd, &paint);
+    return;
+  }
+  if (background_.pictureChanged()) RecutBackdrops();
   BufferedPaint buffer(m_hWnd);
-  UniqueBrush background(CreateSolidBrush(RGB(16, 16, 16)));
-  FillRect(buffer.dc(), &buffer.area(), background.get());
-  SelectScope font(buffer.dc(), font21_.get());
+  const RECT& client = buffer.area();
+  DrawBitmap(buffer.dc(),
+             background_.Composed(builder_.PageSheet(ctx_.page), SIZE{client.right, client.bottom}),
+             0, 0);
   SetBkMode(buffer.dc(), TRANSPARENT);
-  SetTextColor(buffer.dc(), RGB(255, 255, 255));
-  RECT text = buffer.area();
-  DrawTextW(buffer.dc(), WidePtr(kMainWindowTitle), -1, &text,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  for (MainArea* area : areas_) area->Paint(buffer.dc());
 }

@@ -1,56 +1,81 @@
-// The main dialog: owner of the live settings and of every page's controls.
+// The main dialog: lifecycle, its one message switch, the timers, the device
+// service's messages and the paint composition. Everything a page does lives
+// in the page's area; the dialog turns what the areas report into refreshes.
 #pragma once
 
 #include <memory>
 
+#include "app/Background_win.h"
+#include "app/ButtonPage_win.h"
+#include "app/LibraryPanel_win.h"
+#include "app/LightingPage_win.h"
+#include "app/MainArea_win.h"
+#include "app/ProfileBar_win.h"
+#include "app/SensitivityPage_win.h"
+#include "app/SkinBuilder_win.h"
+#include "app/WindowBar_win.h"
 #include "framework/Dialog_win.h"
-#include "framework/Paint_win.h"
-#include "macro/Libraries.h"
-#include "settings/SettingsFile.h"
 
-// Main-window timers.
-constexpr UINT_PTR TIMER_ROW_HOVER = 4;
-constexpr UINT_PTR TIMER_PROFILE_HOVER = 5;
-constexpr UINT_PTR TIMER_RGB_ENTRY = 40001;
-
-// Page ids.
-constexpr int PAGE_BUTTONS = 100001;
-constexpr int PAGE_SENSITIVITY = 100002;
-constexpr int PAGE_LIBRARY = 100003;
-constexpr int PAGE_LIGHTING = 100004;
-
-class CQoxelDlg : public CDialog {
+class CQoxelDlg : public CDialog, private MainHost {
  public:
-  CQoxelDlg();
+  // `libraries` is null when the per-user folder is unknown.
+  CQoxelDlg(SettingsStore& settings, Libraries* libraries);
   ~CQoxelDlg() override;
 
-  MouseConfig& config() { return settings_->config(); }
-  SettingsStore& settings() { return *settings_; }
+  MouseConfig& config() { return ctx_.config(); }
+  int currentPage() const { return ctx_.page; }
 
   // Clear, load and validate the settings file, create it when absent, then
   // the built-in patterns when their library is absent and both libraries.
   void ReloadSettings();
-  // Writes the files and tells the device service to apply them.
-  void ApplySettings();
-  // After the user confirmed a reset of the current profile.
-  void NotifyServiceOfReset();
+
+  // Builds (first call) or rebuilds every control from the current skin file.
+  void BuildMainWindow();
+  // Shows the page of ctx.page.
+  void ShowPage(int page);
+  // Names, lists and pages from the settings.
+  void RefreshProfileBar();
+  void RefreshPages();
+  // After a language change: everything placed and labelled again.
+  void RefreshMainWindow();
+  void SetBackgroundPicture(const std::wstring& path);
 
   BOOL OnInitDialog() override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  int OnCreate(CREATESTRUCTW* create);
+  // MainHost
+  void ApplySettings() override;
+  void EndMainDialog(INT_PTR result) override;
+
+  void Refresh(Changes changes);
+  int OnCreate();
   void OnDestroy();
   void OnTimer(UINT_PTR id);
   void OnPaint();
+  void OnLButtonDown(POINT point);
+  LRESULT OnSliderPos(WPARAM value, LPARAM id);
+  void OnMenuPick(WPARAM wParam, LPARAM lParam);
   // Messages from the device service and other processes.
   LRESULT OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateSharedFonts();
+  // After the background picture changed: slider tracks and image-button
+  // backgrounds are cut from the new backdrop.
+  void RecutBackdrops();
 
-  std::unique_ptr<SettingsStore> settings_;
-  std::unique_ptr<Libraries> libraries_;  // none without a per-user folder
+  MainContext ctx_;
   HICON icon_ = nullptr;
-  int currentPage_ = 0;
-  int hoveredRow_ = -1;
-  UniqueFont font21_;
-  UniqueFont font18_;
+  SkinBuilder builder_;
+  MainBackground background_;
+  MainRouter router_;
+  WindowBar windowBar_;
+  ProfileBar profileBar_;
+  ButtonPage buttonPage_;
+  SensitivityPage sensitivityPage_;
+  LightingPage lightingPage_;
+  LibraryPanel libraryPanel_;
+  MainArea* areas_[6];
 };

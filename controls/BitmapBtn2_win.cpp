@@ -62,6 +62,7 @@ void CBitmapBtn2::SetTextColors(COLORREF normal, COLORREF hover, COLORREF active
 void CBitmapBtn2::SetImageFile(const std::wstring& path) {
   imagePath_ = path;
   useImage_ = !path.empty();
+  image_.reset();
   Invalidate();
 }
 
@@ -87,10 +88,12 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT* item) {
   DrawBitmap(dc, faces_.Get(choice.face), 0, 0);
   if (caption_.empty()) {
     if (!useImage_) return;
-    const GdiplusImage image = DecodeWithGdiplus(imagePath_);
-    if (!image) return;
-    Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(image.bitmap.get(), Gdiplus::Rect(0, 0, client.right, client.bottom));
+    // Decoded once per file and size, not on every paint.
+    if (!image_ || imageSize_.cx != client.right || imageSize_.cy != client.bottom) {
+      image_ = LoadScaledPicture(imagePath_, client.right, client.bottom);
+      imageSize_ = SIZE{client.right, client.bottom};
+    }
+    BlendPremultiplied(dc, image_.get(), 0, 0, client.right, client.bottom);
     return;
   }
 
@@ -100,8 +103,7 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT* item) {
   if (choice.colour == CaptionColour::kGrey) colour = kGreyCaption;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
-  const UniqueFont font = CreateCaptionFont(fontHeight_, FW_NORMAL, InterfaceFace(), 6, 14);
-  const SelectScope selectFont(dc, font.get());
+  const SelectScope selectFont(dc, CachedFont(fontHeight_, FW_NORMAL, InterfaceFace(), 6, 14));
   RECT box = useTextRect_ ? textRect_ : client;
   if (useIndent_) box.left += indent_;
   constexpr UINT kLine = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;

@@ -47,6 +47,8 @@ class CBitmapBtn2 : public CButton {
   int indent_ = 0;
   bool useIndent_ = false;
   std::wstring imagePath_;
+  UniqueBitmap image_;  // the picture scaled to imageSize_
+  SIZE imageSize_{};
   bool useImage_ = false;
   COLORREF normalColour_ = RGB(255, 255, 255);
   COLORREF hoverColour_ = RGB(255, 255, 255);

@@ -87,13 +87,17 @@ void CBitmapBtn::EnsureToolTip() {
 }
 
 void CBitmapBtn::SetTipText(const std::wstring& text, bool activate) {
-  EnsureToolTip();
-  if (!tooltip_) return;
+  tipText_ = text;
+  tipActive_ = activate;
+  if (tooltip_) ApplyTip();
+}
+
+void CBitmapBtn::ApplyTip() {
   TOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the control
   tool.hwnd = m_hWnd;
   tool.uId = 1;
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  tool.lpszText = const_cast<wchar_t*>(tipText_.c_str());
   if (!hasTool_) {
     tool.uFlags = TTF_SUBCLASS;
     tool.rect = GetClientRect();
@@ -101,11 +105,16 @@ void CBitmapBtn::SetTipText(const std::wstring& text, bool activate) {
   } else {
     ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  ::SendMessageW(tooltip_, TTM_ACTIVATE, activate, 0);
+  ::SendMessageW(tooltip_, TTM_ACTIVATE, tipActive_, 0);
 }
 
 BOOL CBitmapBtn::PreTranslateMessage(MSG* msg) {
-  EnsureToolTip();
+  // The tooltip window is made when the pointer first comes over the button:
+  // a window of a hundred buttons starts without a hundred tooltip windows.
+  if (!tooltip_ && msg->message == WM_MOUSEMOVE && !tipText_.empty()) {
+    EnsureToolTip();
+    if (tooltip_) ApplyTip();
+  }
   if (tooltip_) ::SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
   return CButton::PreTranslateMessage(msg);
 }
@@ -168,8 +177,7 @@ void CBitmapBtn::DrawItem(DRAWITEMSTRUCT* item) {
 
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(choice.colour));
-  const UniqueFont font = CreateCaptionFont(fontHeight_, fontWeight_, InterfaceFace());
-  const SelectScope selectFont(dc, font.get());
+  const SelectScope selectFont(dc, CachedFont(fontHeight_, fontWeight_, InterfaceFace()));
 
   RECT box = useTextRect_ ? textRect_ : client;
   RECT measure = box;
@@ -273,8 +281,7 @@ void CBitmapBtnEx::DrawItem(DRAWITEMSTRUCT* item) {
   if (caption_.empty()) return;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(choice.colour));
-  const UniqueFont font = CreateCaptionFont(fontHeight_, fontWeight_, fontFace_);
-  const SelectScope selectFont(dc, font.get());
+  const SelectScope selectFont(dc, CachedFont(fontHeight_, fontWeight_, fontFace_));
   RECT box = CaptionRect(client);
   DrawTextW(dc, caption_.c_str(), -1, &box, CaptionFormat());
 }

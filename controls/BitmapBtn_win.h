@@ -70,9 +70,13 @@ class CBitmapBtn : public CButton {
   COLORREF ColourOf(CaptionColour colour) const;
   void EnsureToolTip();
   void DestroyToolTip();
+  // Gives the tooltip window the stored text and activation.
+  void ApplyTip();
 
   HWND tooltip_ = nullptr;  // a child of the button: destroyed with it
   bool hasTool_ = false;
+  std::wstring tipText_;
+  bool tipActive_ = false;
   RECT textRect_{};
   bool useTextRect_ = false;
   bool checked_ = false;

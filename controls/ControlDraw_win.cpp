@@ -1,5 +1,8 @@
 #include "controls/ControlDraw_win.h"
 
+#include <map>
+#include <tuple>
+
 #include "framework/Wnd_win.h"
 #include "settings/WideText_win.h"
 #include "skin/SkinFile.h"
@@ -9,6 +12,15 @@ UniqueFont CreateCaptionFont(int height, int weight, const std::wstring& face, B
   return UniqueFont(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality, pitchAndFamily,
                                 face.c_str()));
+}
+
+HFONT CachedFont(int height, int weight, const std::wstring& face, BYTE quality,
+                 BYTE pitchAndFamily) {
+  using Key = std::tuple<int, int, std::wstring, BYTE, BYTE>;
+  static std::map<Key, UniqueFont> fonts;
+  UniqueFont& font = fonts[Key{height, weight, face, quality, pitchAndFamily}];
+  if (!font) font = CreateCaptionFont(height, weight, face, quality, pitchAndFamily);
+  return font.get();
 }
 
 std::wstring InterfaceFace() { return Wide(InterfaceFontFace()); }

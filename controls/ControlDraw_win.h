@@ -12,6 +12,10 @@
 // Swiss family; `face` empty lets the platform pick a Swiss face.
 UniqueFont CreateCaptionFont(int height, int weight, const std::wstring& face,
                              BYTE quality = DEFAULT_QUALITY, BYTE pitchAndFamily = FF_SWISS);
+// The same font made once and kept for the life of the process: controls and
+// windows that paint often share one font per height, weight and face.
+HFONT CachedFont(int height, int weight, const std::wstring& face, BYTE quality = DEFAULT_QUALITY,
+                 BYTE pitchAndFamily = FF_SWISS);
 // The interface face of the skin (InterfaceFontFace) as a wide string.
 std::wstring InterfaceFace();
 

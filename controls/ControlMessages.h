@@ -11,6 +11,8 @@ constexpr unsigned UM_BTN_HOVER = 0x0481;
 // from a submenu has parent index / child index and parent value / child value.
 constexpr unsigned UM_MENU_PICK = 0x0501;
 constexpr unsigned UM_MENU_DBLPICK = 0x5401;
+// A library list's row menu: wParam the row, lParam the command (112..127).
+constexpr unsigned UM_NAMELIST_COMMAND = 0x05F5;
 // CListBoxEx: a left press; wParam the row nearest the pointer.
 constexpr unsigned UM_LIST_SELECT = 0x3420;
 

@@ -97,8 +97,7 @@ void CListBoxEx::DrawItem(DRAWITEMSTRUCT* item) {
   }
   const std::wstring text = GetText(static_cast<int>(item->itemID));
   SetBkMode(target, TRANSPARENT);
-  const UniqueFont font = CreateCaptionFont(18, FW_NORMAL, InterfaceFace());
-  const SelectScope selectFont(target, font.get());
+  const SelectScope selectFont(target, CachedFont(18, FW_NORMAL, InterfaceFace()));
   RECT box = r;
   box.left += kTextIndent;
   DrawTextW(target, text.c_str(), -1, &box, kRowFormat);

@@ -54,9 +54,8 @@ void CBitmapListBtn::DrawItem(DRAWITEMSTRUCT* item) {
   if (caption_.empty()) return;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(choice.colour));
-  const UniqueFont font =
-      CreateCaptionFont(RowFontHeight(fontHeight_), fontWeight_, InterfaceFace());
-  const SelectScope selectFont(dc, font.get());
+  const SelectScope selectFont(
+      dc, CachedFont(RowFontHeight(fontHeight_), fontWeight_, InterfaceFace()));
   DrawTextW(dc, caption_.c_str(), -1, &box, CaptionFormat());
 }
 
@@ -113,9 +112,8 @@ void CPngListBtn::DrawItem(DRAWITEMSTRUCT* item) {
   if (caption_.empty()) return;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(choice.colour));
-  const UniqueFont font =
-      CreateCaptionFont(fontHeight_, fontWeight_, InterfaceFace(), 6 /* CLEARTYPE_NATURAL */);
-  const SelectScope selectFont(dc, font.get());
+  const SelectScope selectFont(
+      dc, CachedFont(fontHeight_, fontWeight_, InterfaceFace(), 6 /* CLEARTYPE_NATURAL */));
   SIZE extent{};
   GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &extent);
   RECT box{client.left + captionX_, (client.bottom - extent.cy - client.top) / 2, client.right, 0};

@@ -42,8 +42,7 @@ void CTipDlg::OnPaint() {
   BufferedPaint buffer(m_hWnd);
   UniqueBrush fill(CreateSolidBrush(kTipColour));
   FillRect(buffer.dc(), &buffer.area(), fill.get());
-  const UniqueFont font = CreateCaptionFont(18, FW_BOLD, InterfaceFace());
-  const SelectScope selectFont(buffer.dc(), font.get());
+  const SelectScope selectFont(buffer.dc(), CachedFont(18, FW_BOLD, InterfaceFace()));
   SetBkMode(buffer.dc(), TRANSPARENT);
   SetTextColor(buffer.dc(), RGB(255, 255, 255));
   RECT box = buffer.area();

@@ -100,12 +100,10 @@ void CWarnDlg::OnPaint() {
   SetBkMode(target, TRANSPARENT);
   SetTextColor(target, RGB(255, 255, 255));
   {
-    const UniqueFont heading = CreateCaptionFont(21, FW_NORMAL, InterfaceFace());
-    const SelectScope select(target, heading.get());
+    const SelectScope select(target, CachedFont(21, FW_NORMAL, InterfaceFace()));
     DrawSkinText(target, kPositions, u"11", DT_WORDBREAK);
   }
-  const UniqueFont body = CreateCaptionFont(18, FW_NORMAL, InterfaceFace());
-  const SelectScope select(target, body.get());
+  const SelectScope select(target, CachedFont(18, FW_NORMAL, InterfaceFace()));
   const std::u16string text = ReadSkinValue(u"WARN_TEXT", U16(std::to_wstring(m_nMessage)));
   DrawSkinText(target, kPositions, u"12", DT_WORDBREAK, text);
 }

@@ -5,6 +5,7 @@
 #include "skin/ImageFile_win.h"
 #include "skin/ProgramPaths_win.h"
 #include "skin/SkinFile.h"
+#include "skin/SkinImages_win.h"
 
 void DrawSkinText(HDC dc, std::u16string_view section, std::u16string_view key, UINT format,
                   std::u16string_view text) {
@@ -30,4 +31,20 @@ void DrawSkinImage(HDC dc, std::u16string_view section, std::u16string_view key,
   graphics.DrawImage(
       image.bitmap.get(),
       Gdiplus::Rect(entry.left, entry.top, static_cast<INT>(width), static_cast<INT>(height)));
+}
+
+bool SkinPicture::Load(std::u16string_view section, std::u16string_view key,
+                       std::u16string_view folder) {
+  bitmap_.reset();
+  const SkinEntry entry = ParseSkinEntryUncut(ReadSkinValue(section, key));
+  rect_ = RECT{entry.left, entry.top, entry.right, entry.bottom};
+  if (!IsSkinRelativeName(entry.text)) return false;
+  bitmap_ = LoadScaledPicture(Paths().programFolder + Wide(folder) + Wide(entry.text),
+                              entry.right - entry.left, entry.bottom - entry.top);
+  return static_cast<bool>(bitmap_);
+}
+
+void SkinPicture::Draw(HDC dc) const {
+  BlendPremultiplied(dc, bitmap_.get(), rect_.left, rect_.top, rect_.right - rect_.left,
+                     rect_.bottom - rect_.top);
 }

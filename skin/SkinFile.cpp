@@ -89,7 +89,12 @@ const IniFile& CurrentSkin() {
 }
 
 std::u16string ReadSkinValue(std::u16string_view section, std::u16string_view key) {
-  return CurrentSkin().ReadString(section, key);
+  return ReadSkinValueFrom(CurrentSkin(), section, key);
+}
+
+std::u16string ReadSkinValueFrom(const IniFile& skin, std::u16string_view section,
+                                 std::u16string_view key) {
+  return skin.ReadString(section, key);
 }
 
 SkinEntry ParseSkinEntryUncut(std::u16string_view value) {

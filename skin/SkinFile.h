@@ -46,6 +46,9 @@ const IniFile& CurrentSkin();
 // The value of section/key in the current skin file, "" when absent; at most
 // 4095 units, as the platform's 4096-unit buffer gives.
 std::u16string ReadSkinValue(std::u16string_view section, std::u16string_view key);
+// The same from a given skin document.
+std::u16string ReadSkinValueFrom(const IniFile& skin, std::u16string_view section,
+                                 std::u16string_view key);
 
 // Never fails: fields that cannot be read stay 0 or empty. Name and Text are
 // cut to their limits without splitting a surrogate pair.

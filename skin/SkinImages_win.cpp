@@ -176,6 +176,29 @@ bool LoadAlphaPng(const std::wstring& path, UniqueBitmap& bitmap) {
   return true;
 }
 
+UniqueBitmap LoadScaledPicture(const std::wstring& path, int width, int height) {
+  if (!IsSaneBitmapSize(width, height)) return {};
+  const GdiplusImage image = DecodeWithGdiplus(path);
+  if (!image) return {};
+  void* bits = nullptr;
+  UniqueBitmap dib = CreateDibSection32(width, height, true, &bits);
+  if (!dib) return {};
+  // GDI+ scales into the DIB's own pixels, premultiplied as AlphaBlend wants.
+  Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(bits));
+  Gdiplus::Graphics graphics(&target);
+  if (graphics.DrawImage(image.bitmap.get(), Gdiplus::Rect(0, 0, width, height)) != Gdiplus::Ok)
+    return {};
+  return dib;
+}
+
+void BlendPremultiplied(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+  if (!bitmap) return;
+  const UniqueDC source = UniqueDC::Compatible(dc);
+  const SelectScope select(source.get(), bitmap);
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, x, y, width, height, source.get(), 0, 0, width, height, blend);
+}
+
 void CutSheetImage(UniqueBitmap& face, HDC dc, HBITMAP sheet, const RECT& rect) {
   if (!sheet) return;
   face.reset();

@@ -22,6 +22,12 @@ bool LoadPictureFile(const std::wstring& path, UniqueBitmap& bitmap, SIZE* size 
 // expects. On failure `bitmap` is empty.
 bool LoadAlphaPng(const std::wstring& path, UniqueBitmap& bitmap);
 
+// Decodes any picture GDI+ reads and scales it to width x height, as a 32-bit
+// top-down DIB with premultiplied alpha; empty on failure.
+UniqueBitmap LoadScaledPicture(const std::wstring& path, int width, int height);
+// Blends such a bitmap at (x, y) with its per-pixel alpha.
+void BlendPremultiplied(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+
 // `face` becomes a 1:1 copy of `rect` of `sheet`, as a bitmap compatible with
 // `dc` (the screen when null). An empty sheet leaves `face` unchanged; an
 // empty rectangle empties it. `sheet` must not be selected into a DC.

@@ -1,0 +1,44 @@
+// The profile bar: six rows of picture, selector and name, the profile
+// drop-down and edit menu, add, delete, import and export, and the name edit
+// for renaming in place.
+#pragma once
+
+#include "app/MainArea_win.h"
+#include "controls/BitmapBtn2_win.h"
+#include "controls/BitmapBtn_win.h"
+#include "controls/ClrEdit_win.h"
+
+class ProfileBar : public MainArea {
+ public:
+  using MainArea::MainArea;
+
+  void Build(SkinBuilder& builder, Screen screen) override;
+  void Route(MainRouter& router) override;
+  void ShowPage(const PageView& view) override;
+
+  // Names (default names for unnamed profiles), pictures and the selector of
+  // the current profile.
+  void Refresh();
+  // Exactly the current profile's selector is checked.
+  void MarkCurrent();
+  // Timer 5: a row's name button is lit while the pointer is over its picture
+  // or name, and always for the current profile.
+  void UpdateHover(POINT screenPoint);
+
+  HWND nameEdit() const { return nameEdit_; }
+  // Ends an in-place rename; `commit` keeps the typed name.
+  Changes FinishRename(bool commit);
+
+ private:
+  CBitmapBtn profileMenu_;
+  CBitmapBtn editMenu_;
+  CBitmapBtn deleteProfile_;
+  CBitmapBtn addProfile_;
+  CBitmapBtn importProfile_;
+  CBitmapBtn exportProfile_;
+  CClrEdit nameEdit_;
+  CBitmapBtn2 pictures_[kMaxProfiles];
+  CBitmapBtn2 selectors_[kMaxProfiles];
+  CBitmapBtn names_[kMaxProfiles];
+  RECT nameRects_[kMaxProfiles]{};
+};

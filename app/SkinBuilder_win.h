@@ -1,0 +1,89 @@
+// Builds the main window from the skin file: on the first build it creates
+// each control at its entry's rectangle; on a rebuild (after a language
+// change) it only moves the controls and gives them fresh faces and captions.
+// The "built" flag lives here and nowhere else.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/MainInventory.h"
+#include "skin/GdiHandles_win.h"
+#include "skin/SkinFile.h"
+
+class CBitmapBtn;
+class CBitmapBtn2;
+class CPngListBtn;
+class CPngHSliderBar;
+
+class SkinBuilder {
+ public:
+  // The window the controls are children of; set before the first build.
+  void SetWindow(HWND window) { window_ = window; }
+
+  bool firstBuild() const { return !built_; }
+  void Finish() {
+    built_ = true;
+    faces_.clear();
+  }
+
+  // The window's size and outline from "MOUSESCREEN" / "Mask"; the window is
+  // moved to (0, 0) with the mask's size on the first build only.
+  void ShapeWindow();
+  // The four sheets of a screen; Main stays as the page background, the other
+  // three live until the next screen or Release.
+  void BeginScreen(Screen screen);
+  void ReleaseSheets();
+
+  // The page background of a page id (its screen's Main sheet).
+  HBITMAP PageSheet(int page) const;
+  SIZE WindowSize() const { return windowSize_; }
+
+  // The parsed entry of an inventory row in the current skin file.
+  SkinEntry EntryOf(const InventoryEntry& entry) const;
+  // Whether this build places the entry: entries of the first build only
+  // keep their geometry afterwards.
+  bool Places(const InventoryEntry& entry) const;
+
+  // The placing operations return the entry's rectangle; they do nothing (and
+  // return an empty rectangle) for an entry this build does not place.
+  RECT SheetButton(const InventoryEntry& entry, CBitmapBtn& button);
+  RECT SheetButton2(const InventoryEntry& entry, CBitmapBtn2& button);
+  RECT ImageButton(const InventoryEntry& entry, CPngListBtn& button);
+  RECT Slider(const InventoryEntry& entry, CPngHSliderBar& slider);
+  RECT Rectangle(const InventoryEntry& entry) const;
+
+  // Every slider and image-file button placed so far: the background
+  // composition re-cuts their backgrounds.
+  const std::vector<CPngHSliderBar*>& sliders() const { return sliders_; }
+  const std::vector<CPngListBtn*>& imageButtons() const { return imageButtons_; }
+
+ private:
+  struct Sheets {
+    HBITMAP main = nullptr;  // owned by pageSheets_
+    UniqueBitmap over, down, disabled;
+  };
+  UniqueBitmap& HeldSheet(Screen screen);
+  // A copy of a face file's picture; each file is decoded once per build.
+  UniqueBitmap Face(const std::wstring& path);
+
+  HWND window_ = nullptr;
+  bool built_ = false;
+  SIZE windowSize_{};
+  Screen screen_ = Screen::kMouse;
+  Sheets sheets_;
+  UniqueBitmap mouseSheet_, lightSheet_, sensiSheet_, librarySheet_;
+  UniqueBitmap ball_;
+  std::map<std::wstring, UniqueBitmap> faces_;  // decoded face files of this build
+  std::vector<CPngHSliderBar*> sliders_;
+  std::vector<CPngListBtn*> imageButtons_;
+};
+
+// Rectangle helpers.
+inline RECT RectOf(const SkinEntry& entry) {
+  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+}
+inline bool Contains(const RECT& rect, POINT point) { return PtInRect(&rect, point) != FALSE; }
