@@ -7,31 +7,32 @@
 
 namespace {
 
-// The record at a list position, read from the file rather than the copy.
-LibraryEntry StoredRecord(const Library& library, int position) {
-  LibraryEntry entry;
-  entry.number = library.NumberAtPosition(position);
-  ReadRecord(library.kind(), entry, IniFile(library.path()),
-             RecordSection(library.kind(), entry.number));
-  return entry;
+// A new record (the smallest free number, the default name made of `word`),
+// or the record at a list position as the file holds it; true for a new one.
+bool OpenRecord(const Library& library, int position, std::u16string_view word,
+                LibraryEntry& record) {
+  if (position == kNewRecord) {
+    record.number = library.NewLibraryNumber();
+    record.name = library.DefaultName(word);
+    return true;
+  }
+  record.number = library.NumberAtPosition(position);
+  ReadRecord(library.kind(), record, IniFile(library.path()),
+             RecordSection(library.kind(), record.number));
+  return false;
 }
 
 }  // namespace
 
 MacroDraft OpenMacro(const Library& macros, int position, std::u16string_view word) {
   MacroDraft draft;
-  if (position == kNewRecord) {
-    draft.number = macros.NewLibraryNumber();
-    draft.name = macros.DefaultName(word);
-    return draft;
-  }
-  const LibraryEntry stored = StoredRecord(macros, position);
-  draft.number = stored.number;
-  draft.isNew = false;
-  draft.name = stored.name;
-  draft.repeatType = stored.repeatType;
-  if (stored.repeatType == 1) draft.repeatCount = stored.repeatTimes;
-  draft.events = MacroEvents(stored.events);
+  LibraryEntry record;
+  draft.isNew = OpenRecord(macros, position, word, record);
+  draft.number = record.number;
+  draft.name = record.name;
+  draft.repeatType = record.repeatType;
+  if (record.repeatType == 1) draft.repeatCount = record.repeatTimes;
+  draft.events = MacroEvents(record.events);
   return draft;
 }
 
@@ -47,21 +48,16 @@ LibraryEntry MacroToSave(const MacroDraft& draft) {
 
 PatternDraft OpenPattern(const Library& patterns, int position, std::u16string_view word) {
   PatternDraft draft;
-  if (position == kNewRecord) {
-    draft.number = patterns.NewLibraryNumber();
-    draft.name = patterns.DefaultName(word);
-    return draft;
-  }
-  const LibraryEntry stored = StoredRecord(patterns, position);
-  draft.number = stored.number;
-  draft.isNew = false;
-  draft.nameEditable = position >= patterns.traits().protectedPositions;
-  draft.name = stored.name;
-  draft.repeatType = stored.repeatType;
+  LibraryEntry record;
+  draft.isNew = OpenRecord(patterns, position, word, record);
+  draft.number = record.number;
+  draft.nameEditable = draft.isNew || position >= patterns.traits().protectedPositions;
+  draft.name = record.name;
+  draft.repeatType = record.repeatType;
   // "BulletNum" 0, or -1 without move events, would leave no column to show.
-  draft.shots = std::clamp(stored.shots, 1, kMaxShots);
-  const int held = CountEvents(stored.events) / kEventsPerShot;
-  const std::vector<Shot> shots = PatternShots(stored.events, std::min(draft.shots, held));
+  draft.shots = std::clamp(record.shots, 1, kMaxShots);
+  const int held = CountEvents(record.events) / kEventsPerShot;
+  const std::vector<Shot> shots = PatternShots(record.events, std::min(draft.shots, held));
   std::copy(shots.begin(), shots.end(), draft.columns.begin());
   return draft;
 }
