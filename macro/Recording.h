@@ -20,7 +20,7 @@ enum class DelayMode : int {
 struct HookReport {
   int message = 0;                // wParam: a virtual key, or a button message
   std::int64_t flags = 0;         // lParam
-  std::uint32_t now = 0;          // the report's tick count, milliseconds
+  std::uint32_t now = 0;          // when it was posted (the message time), milliseconds
   bool overRecordButton = false;  // the cursor lies over the record button
   int selection = -1;             // the selected row, -1 none (modify mode)
   int typedDelay = 0;             // the delay box's number (typed-delay mode)
