@@ -23,6 +23,8 @@ class MainBackground {
 
   // Set by SetPicture until the window has re-cut what depends on it.
   bool pictureChanged() const { return pictureChanged_; }
+  // Controls got faces from the sheets again: re-cut them at the next paint.
+  void RequestRecut() { pictureChanged_ = true; }
   void ClearPictureChanged() { pictureChanged_ = false; }
 
   // The page's whole background for a client of `size`.

@@ -59,7 +59,9 @@ class MainArea {
   virtual void Build(SkinBuilder& builder, Screen screen) = 0;
   // Registers the area's controls with their handlers, after the first build.
   virtual void Route(MainRouter& router) {}
-  // Shows and hides the controls for a page.
+  // Shows and hides the controls for a page. It runs with the window's
+  // drawing switched off: only controls inside the page area are repainted
+  // afterwards, so a change to any other control belongs elsewhere.
   virtual void ShowPage(const PageView& view) {}
   // Draws the area's content of the current page into the composition.
   virtual void Paint(HDC dc) {}
@@ -69,4 +71,22 @@ class MainArea {
 };
 
 // Shows or hides a control window.
-inline void Show(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOW : SW_HIDE); }
+// Visibility changes made while a batch is open are applied together when it
+// closes: one window-position pass instead of one per control.
+class ShowBatch {
+ public:
+  ShowBatch();
+  ~ShowBatch();
+  ShowBatch(const ShowBatch&) = delete;
+  ShowBatch& operator=(const ShowBatch&) = delete;
+
+  static void Add(HWND control, bool shown);
+
+ private:
+  HDWP positions_;
+  ShowBatch* outer_;
+};
+
+// Shows or hides a control window; a control already in that state is left
+// alone, so that a page switch repaints only what changes.
+void Show(HWND control, bool shown);

@@ -16,6 +16,9 @@ namespace {
 
 // The area ShowPage repaints: the page between the profile bar and the panel.
 constexpr RECT kPageArea{421, 155, 1091, 605};
+constexpr Screen kScreens[] = {Screen::kMouse, Screen::kLight, Screen::kSensi, Screen::kLists};
+// Completes the first build after the first paint, one screen at a time.
+constexpr UINT_PTR TIMER_COMPLETE_BUILD = 7;
 
 }  // namespace
 
@@ -114,21 +117,50 @@ void CQoxelDlg::CreateSharedFonts() {
 }
 
 void CQoxelDlg::BuildMainWindow() {
-  if (builder_.firstBuild()) SelectSkinFile(Paths().programFolder, config().header.lanId);
+  const bool first = builder_.firstBuild();
+  if (first) SelectSkinFile(Paths().programFolder, config().header.lanId);
   LoadInterfaceFontFace();
   // The shared fonts take the skin's face, known only now.
-  if (builder_.firstBuild()) CreateSharedFonts();
+  if (first) CreateSharedFonts();
   builder_.ShapeWindow();
-  for (Screen screen : {Screen::kMouse, Screen::kLight, Screen::kSensi, Screen::kLists}) {
-    builder_.BeginScreen(screen);
+  // The first build creates every control but reads only what the first page
+  // needs; the rest is completed screen by screen once the window is painted.
+  for (Screen screen : kScreens) {
+    builder_.BeginScreen(screen, !first);
     for (MainArea* area : areas_) area->Build(builder_, screen);
   }
   builder_.ReleaseSheets();
   builder_.Finish();
   background_.Invalidate();
+  if (first) SetTimer(TIMER_COMPLETE_BUILD, 0);
+}
+
+bool CQoxelDlg::CompleteNextScreen() {
+  for (Screen screen : kScreens) {
+    if (builder_.IsComplete(screen)) continue;
+    // The library page's sheet is a copy of the lighting page's.
+    if (screen == Screen::kLists && !builder_.IsComplete(Screen::kLight)) continue;
+    builder_.BeginScreen(screen, true);
+    for (MainArea* area : areas_) area->Build(builder_, screen);
+    builder_.ReleaseSheets();
+    background_.Invalidate();
+    background_.RequestRecut();
+    return true;
+  }
+  return false;
+}
+
+void CQoxelDlg::CompleteScreenOf(int page) {
+  const Screen needed = page == PAGE_SENSITIVITY ? Screen::kSensi
+                        : page == PAGE_LIGHTING  ? Screen::kLight
+                        : page == PAGE_LIBRARY   ? Screen::kLists
+                                                 : Screen::kMouse;
+  while (!builder_.IsComplete(needed) && CompleteNextScreen()) {
+  }
 }
 
 void CQoxelDlg::ShowPage(int page) {
+  CompleteScreenOf(page);
   ctx_.page = page;
   const PageView view = ViewOfPage(page, ctx_.profile());
   if (view.rowHoverTimer)
@@ -136,9 +168,15 @@ void CQoxelDlg::ShowPage(int page) {
   else
     KillTimer(TIMER_ROW_HOVER);
   SetTimer(TIMER_PROFILE_HOVER, kHoverPeriodMs);
+  // With drawing off, hiding and showing a page's controls costs little; the
+  // page area and the controls on it are repainted once afterwards.
+  const bool drawing = ::IsWindowVisible(m_hWnd) != FALSE;
+  if (drawing) SendMessage(WM_SETREDRAW, FALSE);
   for (MainArea* area : areas_) area->ShowPage(view);
+  if (drawing) SendMessage(WM_SETREDRAW, TRUE);
+  windowBar_.MarkTab(page);
   sensitivityPage_.Refresh();
-  InvalidateRect(&kPageArea);
+  RedrawWindow(m_hWnd, &kPageArea, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CQoxelDlg::RefreshProfileBar() {
@@ -332,9 +370,15 @@ void CQoxelDlg::OnDestroy() {
   KillTimer(TIMER_ROW_HOVER);
   KillTimer(TIMER_PROFILE_HOVER);
   KillTimer(TIMER_RGB_ENTRY);
+  KillTimer(TIMER_COMPLETE_BUILD);
 }
 
 void CQoxelDlg::OnTimer(UINT_PTR id) {
+  if (id == TIMER_COMPLETE_BUILD) {
+    // One screen per turn, so that input is handled in between.
+    if (!CompleteNextScreen()) KillTimer(TIMER_COMPLETE_BUILD);
+    return;
+  }
   if (id == TIMER_RGB_ENTRY) {
     KillTimer(TIMER_RGB_ENTRY);
     lightingPage_.ApplyTypedColour();

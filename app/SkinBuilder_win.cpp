@@ -73,20 +73,23 @@ UniqueBitmap& SkinBuilder::HeldSheet(Screen screen) {
   }
 }
 
-void SkinBuilder::BeginScreen(Screen screen) {
+void SkinBuilder::BeginScreen(Screen screen, bool complete) {
   ReleaseSheets();
   screen_ = screen;
+  complete_[static_cast<int>(screen)] = complete;
   if (screen == Screen::kLists) {
     // The library page shows a second copy of the lighting page's background.
-    librarySheet_ = CopyBitmap(lightSheet_.get());
+    if (complete) librarySheet_ = CopyBitmap(lightSheet_.get());
     return;
   }
+  if (!complete && screen != Screen::kMouse) return;
   const std::u16string_view section = SectionOf(screen);
   UniqueBitmap& main = HeldSheet(screen);
   LoadSheet(section, u"Main", main);
   sheets_.main = main.get();
-  LoadSheet(section, u"Over", sheets_.over);
   LoadSheet(section, u"Down", sheets_.down);
+  if (!complete) return;
+  LoadSheet(section, u"Over", sheets_.over);
   LoadSheet(section, u"Disabled", sheets_.disabled);
 }
 

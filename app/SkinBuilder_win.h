@@ -34,8 +34,11 @@ class SkinBuilder {
   // moved to (0, 0) with the mask's size on the first build only.
   void ShapeWindow();
   // The four sheets of a screen; Main stays as the page background, the other
-  // three live until the next screen or Release.
-  void BeginScreen(Screen screen);
+  // three live until the next screen or Release. For the first paint only the
+  // buttons page's Main and Down sheets are read: the other faces come when
+  // the screen is completed (a rebuild of that screen).
+  void BeginScreen(Screen screen, bool complete = true);
+  bool IsComplete(Screen screen) const { return complete_[static_cast<int>(screen)]; }
   void ReleaseSheets();
 
   // The page background of a page id (its screen's Main sheet).
@@ -74,6 +77,7 @@ class SkinBuilder {
   bool built_ = false;
   SIZE windowSize_{};
   Screen screen_ = Screen::kMouse;
+  bool complete_[4] = {};
   Sheets sheets_;
   UniqueBitmap mouseSheet_, lightSheet_, sensiSheet_, librarySheet_;
   UniqueBitmap ball_;

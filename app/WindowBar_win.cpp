@@ -61,7 +61,10 @@ void WindowBar::Route(MainRouter& router) {
 void WindowBar::ShowPage(const PageView& view) {
   Show(reset_, view.Shows(ShownOn::kLightingPage));
   Show(background_, view.Shows(ShownOn::kLightingPage));
-  for (int i = 0; i < kTabCount; ++i) tabs_[i].SetCheck(kPageOfTab[i] == view.page);
+}
+
+void WindowBar::MarkTab(int page) {
+  for (int i = 0; i < kTabCount; ++i) tabs_[i].SetCheck(kPageOfTab[i] == page);
 }
 
 void WindowBar::Paint(HDC dc) { logo_.Draw(dc); }

@@ -17,6 +17,8 @@ class WindowBar : public MainArea {
   void Route(MainRouter& router) override;
   void ShowPage(const PageView& view) override;
   void Paint(HDC dc) override;
+  // Only the tab of the page is checked.
+  void MarkTab(int page);
 
   // The preferences command: runs until the preferences dialog has closed.
   // Returns what changed (the language).

@@ -1,27 +1,78 @@
 #include "framework/Paint_win.h"
 
-OffscreenBuffer::OffscreenBuffer(HDC target, const RECT& area)
-    : target_(target), area_(area), memory_(UniqueDC::Compatible(target)) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  bitmap_.reset(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1));
-  oldBitmap_ = SelectObject(memory_.get(), bitmap_.get());
+#include <algorithm>
+#include <vector>
+
+// A memory DC with a bitmap selected, kept for the next buffer; it grows to
+// the largest area asked for.
+struct OffscreenBuffer::Scratch {
+  UniqueDC dc;
+  UniqueBitmap bitmap;
+  HGDIOBJ firstBitmap = nullptr;
+  SIZE size{};
+  bool busy = false;
+
+  ~Scratch() {
+    if (dc && firstBitmap) SelectObject(dc.get(), firstBitmap);
+  }
+  void Fit(int width, int height) {
+    if (dc && width <= size.cx && height <= size.cy) return;
+    const UniqueDC screen = UniqueDC::ForWindow(nullptr);
+    if (!dc) dc = UniqueDC::Compatible(screen.get());
+    size = SIZE{std::max<LONG>(size.cx, width), std::max<LONG>(size.cy, height)};
+    UniqueBitmap grown(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+    HGDIOBJ previous = SelectObject(dc.get(), grown.get());
+    if (!firstBitmap) firstBitmap = previous;
+    bitmap = std::move(grown);
+  }
+};
+
+namespace {
+
+// A buffer inside a buffer (a paint while painting) takes another scratch.
+std::vector<std::unique_ptr<OffscreenBuffer::Scratch>>& Scratches() {
+  static std::vector<std::unique_ptr<OffscreenBuffer::Scratch>> scratches;
+  return scratches;
+}
+
+}  // namespace
+
+OffscreenBuffer::OffscreenBuffer(HDC target, const RECT& area) : target_(target), area_(area) {
+  auto& scratches = Scratches();
+  auto free =
+      std::find_if(scratches.begin(), scratches.end(), [](const auto& s) { return !s->busy; });
+  if (free == scratches.end()) {
+    scratches.push_back(std::make_unique<Scratch>());
+    free = scratches.end() - 1;
+  }
+  scratch_ = free->get();
+  scratch_->busy = true;
+  const int width = std::max<LONG>(area.right - area.left, 1);
+  const int height = std::max<LONG>(area.bottom - area.top, 1);
+  scratch_->Fit(width, height);
+  HDC dc = scratch_->dc.get();
+  savedState_ = SaveDC(dc);
+  PatBlt(dc, 0, 0, width, height, BLACKNESS);
   // Drawing code uses the target's coordinates.
-  SetViewportOrgEx(memory_.get(), -area.left, -area.top, nullptr);
+  SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
 }
 
 OffscreenBuffer::~OffscreenBuffer() {
-  SetViewportOrgEx(memory_.get(), 0, 0, nullptr);
-  BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
-         memory_.get(), 0, 0, SRCCOPY);
-  SelectObject(memory_.get(), oldBitmap_);
+  HDC dc = scratch_->dc.get();
+  RestoreDC(dc, savedState_);
+  BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc, 0,
+         0, SRCCOPY);
+  scratch_->busy = false;
 }
+
+HDC OffscreenBuffer::dc() const { return scratch_->dc.get(); }
 
 BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd) {
   HDC dc = BeginPaint(hwnd, &paint_);
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  buffer_ = std::make_unique<OffscreenBuffer>(dc, client);
+  GetClientRect(hwnd, &client_);
+  RECT dirty{};
+  if (!IntersectRect(&dirty, &paint_.rcPaint, &client_)) dirty = client_;
+  buffer_ = std::make_unique<OffscreenBuffer>(dc, dirty);
 }
 
 BufferedPaint::~BufferedPaint() {

@@ -1,0 +1,362 @@
+"""Drives the real program under Wine as a person would: it starts
+KestrelonR58.exe in a fresh per-user folder inside the X server, clicks and
+types with real X input (xdotool) at the centres of the skin entries'
+rectangles, and reads what happened from the settings file, the libraries and
+the device-service simulator's journal."""
+import glob
+import json
+import os
+import shutil
+import subprocess
+import time
+
+from PIL import Image
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BIN = os.environ.get("R58_PROGRAM_DIR", os.path.join(ROOT, "build", "win", "bin"))
+PREFIX = os.environ.get("WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+WINE_EXEC = os.path.join(ROOT, "scripts", "wine-exec")
+SCREENSHOTS = os.path.join(BIN, "screenshots")
+MAIN_TITLE = "Kestrelon R58"
+WARNING_TITLE = "Kestrelon_Warning"
+
+
+def wait_until(predicate, timeout=15.0, step=0.1, what="condition"):
+    """The predicate's first true value; AssertionError after the timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(step)
+
+
+# -- INI files as the program writes and reads them
+
+def read_ini(path):
+    """Sections of an INI file (UTF-16 with BOM or 8-bit): {section: {key: value}},
+    names compared without case, the first of a repeated name winning."""
+    with open(path, "rb") as f:
+        raw = f.read()
+    if raw.startswith(b"\xff\xfe"):
+        text = raw[2:].decode("utf-16-le", "replace")
+    elif raw.startswith(b"\xfe\xff"):
+        text = raw[2:].decode("utf-16-be", "replace")
+    else:
+        text = raw.decode("cp1252", "replace")
+    sections = {}
+    current = None
+    for line in text.splitlines():
+        stripped = line.strip()
+        if stripped.startswith("[") and "]" in stripped:
+            name = stripped[1:stripped.index("]")].strip().lower()
+            current = None if name in sections else sections.setdefault(name, {})
+            continue
+        if current is None or "=" not in line:
+            continue
+        key, value = line.split("=", 1)
+        key = key.strip().lower()
+        value = value.strip()
+        if len(value) >= 2 and value[0] == value[-1] and value[0] in "\"'":
+            value = value[1:-1]
+        current.setdefault(key, value)
+    return sections
+
+
+def write_ini_value(path, section, key, value):
+    """Sets one key of a UTF-16 INI file the program wrote, adding it at the
+    end of its section (or a new section) when missing."""
+    with open(path, "rb") as f:
+        raw = f.read()
+    assert raw.startswith(b"\xff\xfe"), "expected the program's UTF-16 file"
+    lines = raw[2:].decode("utf-16-le").split("\r\n")
+    current = None
+    insert_at = None
+    for i, line in enumerate(lines):
+        stripped = line.strip()
+        if stripped.startswith("["):
+            if current == section.lower() and insert_at is None:
+                insert_at = i
+            current = stripped[1:stripped.index("]")].strip().lower()
+            continue
+        if current == section.lower() and "=" in line and \
+                line.split("=", 1)[0].strip().lower() == key.lower():
+            lines[i] = "%s=%s" % (line.split("=", 1)[0], value)
+            break
+    else:
+        if current == section.lower() and insert_at is None:
+            insert_at = len(lines)
+            while insert_at > 0 and lines[insert_at - 1] == "":
+                insert_at -= 1
+        if insert_at is None:
+            lines[len(lines):] = ["[%s]" % section, "%s=%s" % (key, value), ""]
+        else:
+            lines.insert(insert_at, "%s=%s" % (key, value))
+    with open(path, "wb") as f:
+        f.write(b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le"))
+
+
+R58CTL = os.environ.get("R58CTL", os.path.join(ROOT, "build", "native", "bin", "r58ctl"))
+
+
+def r58ctl(*args, check=True):
+    return subprocess.run([R58CTL, *map(str, args)], capture_output=True, text=True, check=check)
+
+
+def make_settings(path, **global_values):
+    """A complete settings file as a first start writes it, with values of the
+    global section changed."""
+    r58ctl("settings", "init", path)
+    for key, value in global_values.items():
+        write_ini_value(path, "Setting", key, value)
+    return path
+
+
+class Skin:
+    """The program's skin file for a language ("En" or "Cs")."""
+
+    def __init__(self, language="En"):
+        self.sections = read_ini(os.path.join(BIN, "Lan", "skin_%s.ini" % language))
+
+    def value(self, section, key):
+        return self.sections.get(section.lower(), {}).get(key.lower(), "")
+
+    def entry(self, section, key):
+        """(name, (left, top, right, bottom), text) of a position value."""
+        value = self.value(section, key)
+        name, _, rest = value.partition(",")
+        fields = rest.split(",")
+        numbers = []
+        for f in fields[:4]:
+            try:
+                numbers.append(int(f))
+            except ValueError:
+                break
+        numbers += [0] * (4 - len(numbers))
+        x, y, w, h = numbers
+        text = fields[-2] if len(fields) >= 2 else ""
+        return name, (x, y, x + w, y + h), text
+
+    def rect(self, section, key):
+        return self.entry(section, key)[1]
+
+    def indirect_rect(self, section, formed_key):
+        """The rectangle of the entry whose key the formed key ("F3") names."""
+        return self.rect(section, self.value(section, formed_key))
+
+    def centre(self, section, key):
+        left, top, right, bottom = self.rect(section, key)
+        return (left + right) // 2, (top + bottom) // 2
+
+
+def per_user_root():
+    """%APPDATA% of the Wine prefix."""
+    found = [p for p in glob.glob(os.path.join(PREFIX, "drive_c", "users", "*", "AppData", "Roaming"))
+             if os.sep + "Public" + os.sep not in p]
+    if not found:
+        raise AssertionError("no user folder in the Wine prefix " + PREFIX)
+    return found[0]
+
+
+def per_user_folder():
+    return os.path.join(per_user_root(), "Kestrelon", "R58")
+
+
+def windows_path(unix_path):
+    return subprocess.run(["winepath", "-w", unix_path], env=wine_env(), capture_output=True,
+                          text=True, check=True).stdout.strip()
+
+
+def wine_env():
+    env = dict(os.environ)
+    env["WINEPREFIX"] = PREFIX
+    env.setdefault("WINEDEBUG", "-all")
+    return env
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout
+
+
+def find_windows(title):
+    """X window ids of visible windows with exactly this title."""
+    out = xdotool("search", "--onlyvisible", "--name", "^%s$" % title)
+    return [int(w) for w in out.split()]
+
+
+def screen_size():
+    out = subprocess.run(["xdpyinfo"], capture_output=True, text=True).stdout
+    for line in out.splitlines():
+        if "dimensions:" in line:
+            w, h = line.split()[1].split("x")
+            return int(w), int(h)
+    raise AssertionError("no X screen")
+
+
+def window_geometry(window):
+    out = xdotool("getwindowgeometry", "--shell", window)
+    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+    if "X" not in values:
+        raise AssertionError("window %s is gone" % window)
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+class Program:
+    """One run of the configuration program in a fresh per-user folder."""
+
+    def __init__(self, language="En"):
+        self.skin = Skin(language)
+        self.process = None
+        self.window = None
+
+    # -- life
+
+    def start(self, settings_file=None, files=None):
+        """Starts the program on an empty per-user folder, or on the given
+        settings file (a path to copy) and further files {name: path}."""
+        self.quit_simulator()
+        shutil.rmtree(os.path.join(per_user_root(), "Kestrelon"), ignore_errors=True)
+        os.makedirs(per_user_folder(), exist_ok=True)
+        if settings_file:
+            shutil.copyfile(settings_file, self.file("GamingMouse"))
+        for name, path in (files or {}).items():
+            shutil.copyfile(path, self.file(name))
+        if not settings_file and not files:
+            os.rmdir(per_user_folder())
+        self.process = subprocess.Popen([WINE_EXEC, os.path.join(BIN, "KestrelonR58.exe")],
+                                        env=wine_env(), stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.window = wait_until(lambda: (find_windows(MAIN_TITLE) or [None])[0], 30,
+                                 what="the main window")
+        # The window is shown once built; give it time to paint its controls.
+        wait_until(lambda: os.path.exists(self.file("GamingMouse")), 15, what="the settings file")
+        self.settle()
+        return self
+
+    def settle(self, seconds=0.6):
+        time.sleep(seconds)
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def wait_exit(self, timeout=15):
+        try:
+            self.process.wait(timeout)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    def stop(self):
+        if self.running():
+            for w in find_windows(MAIN_TITLE):
+                xdotool("windowclose", w)
+            if not self.wait_exit(10):
+                self.process.kill()
+                self.process.wait()
+        self.quit_simulator()
+
+    def quit_simulator(self):
+        subprocess.run([WINE_EXEC, os.path.join(BIN, "hid.exe"), "--quit"], env=wine_env(),
+                       capture_output=True, timeout=60)
+
+    # -- where things are
+
+    def origin(self):
+        x, y, _, _ = window_geometry(self.window)
+        return x, y
+
+    def size(self):
+        _, _, w, h = window_geometry(self.window)
+        return w, h
+
+    def to_screen(self, point):
+        ox, oy = self.origin()
+        return ox + point[0], oy + point[1]
+
+    # -- input
+
+    def move(self, point):
+        xdotool("mousemove", *self.to_screen(point))
+
+    def click_at(self, point, button=1):
+        x, y = self.to_screen(point)
+        xdotool("mousemove", x, y)
+        time.sleep(0.05)
+        xdotool("click", button)
+
+    def click(self, section, key, button=1):
+        self.click_at(self.skin.centre(section, key), button)
+        self.settle(0.4)
+
+    def double_click_at(self, point):
+        x, y = self.to_screen(point)
+        xdotool("mousemove", x, y)
+        time.sleep(0.05)
+        xdotool("click", "--repeat", 2, "--delay", 60, 1)
+
+    def drag(self, start, end, steps=8):
+        sx, sy = self.to_screen(start)
+        ex, ey = self.to_screen(end)
+        xdotool("mousemove", sx, sy)
+        time.sleep(0.05)
+        xdotool("mousedown", 1)
+        for i in range(1, steps + 1):
+            time.sleep(0.03)
+            xdotool("mousemove", sx + (ex - sx) * i // steps, sy + (ey - sy) * i // steps)
+        time.sleep(0.1)
+        xdotool("mouseup", 1)
+        self.settle(0.4)
+
+    def key(self, *names):
+        xdotool("key", *names)
+        self.settle(0.3)
+
+    def type(self, text):
+        xdotool("type", "--delay", 40, text)
+        self.settle(0.3)
+
+    # -- results
+
+    def file(self, name):
+        return os.path.join(per_user_folder(), name)
+
+    def read_bytes(self, name):
+        with open(self.file(name), "rb") as f:
+            return f.read()
+
+    def settings(self):
+        return read_ini(self.file("GamingMouse"))
+
+    def journal(self):
+        path = self.file("hid-journal.jsonl")
+        if not os.path.exists(path):
+            return []
+        with open(path, encoding="utf-8") as f:
+            return [json.loads(line) for line in f if line.strip()]
+
+    def wait_journal(self, count, timeout=15):
+        return wait_until(lambda: len(self.journal()) >= count and self.journal(), timeout,
+                          what="%d journal lines" % count)
+
+    def park(self):
+        """The pointer away from the window, so that no hover or tooltip shows."""
+        xdotool("mousemove", 0, 0)
+        time.sleep(0.3)
+
+    def screenshot(self, name=None, park=True):
+        """The window's client area as the screen shows it; saved under the
+        program folder's screenshots when named."""
+        if park:
+            self.park()
+        x, y = self.origin()
+        w, h = self.size()
+        path = os.path.join(SCREENSHOTS, name or "_last.png")
+        os.makedirs(SCREENSHOTS, exist_ok=True)
+        subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                        "+repage", path], check=True, capture_output=True)
+        return Image.open(path).convert("RGB")
+
+    def wait_dialog(self, title, timeout=15):
+        return wait_until(lambda: (find_windows(title) or [None])[0], timeout, what=title)
