@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <string>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "settings/Utf.h"

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <sys/wait.h>
-
 #include <unistd.h>
 
 #include <cstdio>

@@ -162,8 +162,7 @@ TEST(ReplaceFileAtomically, KeepsThePermissionBitsOfTheFileItReplaces) {
   const auto path = dir / "GamingMouse";
   const perms cases[] = {perms::owner_read | perms::owner_write,
                          perms::owner_read | perms::owner_write | perms::group_read,
-                         perms::owner_write,
-                         perms::all};
+                         perms::owner_write, perms::all};
   for (perms mode : cases) {
     WriteBytes(path, "old");
     std::filesystem::permissions(path, mode);
@@ -179,8 +178,8 @@ TEST(ReplaceFileAtomically, KeepsThePermissionBitsOfTheFileItReplaces) {
   EXPECT_EQ(st.st_uid, RunningAsRoot() ? kOrdinaryUser : ::geteuid());
 
   ASSERT_TRUE(ReplaceFileAtomically(dir / "fresh", "x"));
-  EXPECT_EQ(PermissionsOf(dir / "fresh"), perms::owner_read | perms::owner_write |
-                                              perms::group_read | perms::others_read);
+  EXPECT_EQ(PermissionsOf(dir / "fresh"),
+            perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
 }
 
 TEST(ReplaceFileAtomically, RefusesAReadOnlyFile) {

@@ -557,10 +557,9 @@ TEST_F(LibraryTest, ALibraryFileWithoutReadPermissionIsNeverWritten) {
   GiveToOrdinaryUser(dir.path());
   GiveToOrdinaryUser(macroPath);
   std::filesystem::permissions(macroPath, std::filesystem::perms::owner_write);
-  EXPECT_EQ(RunAsOrdinaryUser([this] {
-              return WritesOfAnUnreadableLibrary(macroPath, dir / "one.mac");
-            }),
-            0);
+  EXPECT_EQ(
+      RunAsOrdinaryUser([this] { return WritesOfAnUnreadableLibrary(macroPath, dir / "one.mac"); }),
+      0);
   EXPECT_EQ(ReadBytes(macroPath), before);
 }
 

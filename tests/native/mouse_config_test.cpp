@@ -157,8 +157,7 @@ TEST(DeleteProfile, ActiveKeepsNamingTheSameProfile) {
       {4, 1, 1, 1, 1},  // the deleted one: the new current profile
       {4, 3, 3, 2, 2},  // the last one, deleted: the new current profile
       {4, 2, 3, 2, 2},  // the last one moves up
-      {2, 0, 1, 0, 0},
-      {2, 1, 0, 0, 0},
+      {2, 0, 1, 0, 0}, {2, 1, 0, 0, 0},
   };
   for (const Case& c : cases) {
     auto block = DefaultBlock(c.totle);

@@ -153,10 +153,18 @@ TEST_F(R58ctlFileSafety, RepairedProfileNumbersSurviveTheNextWrite) {
   const char* noCount =
       "[Setting]\r\nTotle=0\r\n[Profile0Setting]\r\nProfil_Name=Old\r\nGroupID=4\r\n";
   const Case cases[] = {
-      {"out of range, delete 1", outOfRange, "profile delete " + gm + " 1", {"First", "Second"},
-       {"First"}, {0}},
-      {"out of range, delete 0", outOfRange, "profile delete " + gm + " 0", {"First", "Second"},
-       {"Second"}, {1}},
+      {"out of range, delete 1",
+       outOfRange,
+       "profile delete " + gm + " 1",
+       {"First", "Second"},
+       {"First"},
+       {0}},
+      {"out of range, delete 0",
+       outOfRange,
+       "profile delete " + gm + " 0",
+       {"First", "Second"},
+       {"Second"},
+       {1}},
       // The tool names unnamed profiles before adding, as the profile bar does.
       {"no count, add", noCount, "profile add " + gm, {""}, {"Profile 1", "Profile 2"}, {0}},
   };
