@@ -6,6 +6,7 @@
 #include "macro/Libraries.h"
 #include "settings/FileIo.h"
 #include "settings/SettingsFile.h"
+#include "tests/LibraryFixture.h"
 #include "tests/native/TestFiles.h"
 
 namespace {
@@ -89,12 +90,7 @@ TEST(ApplySettingsToFiles, LeavesFilesThatCouldNotBeReadAsTheyAre) {
     ASSERT_TRUE(settings.Reload());
     Libraries libraries(dir.path());
     libraries.Reload();
-    LibraryEntry macro;
-    macro.name = u"Burst";
-    macro.number = 0;
-    macro.events[0] = {0x14, 0, 1};
-    ASSERT_EQ(libraries.macros.SaveEditedRecord(macro, true), kLibraryDone);
-    libraries.Reload();
+    SaveOneKeyMacro(libraries);
     AssignMacro(settings.config().profiles[0].slots[3], 0, 0, 0);
     ASSERT_TRUE(ApplySettingsToFiles(settings, libraries));
   }

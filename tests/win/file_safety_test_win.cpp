@@ -12,6 +12,7 @@
 #include "macro/Libraries.h"
 #include "settings/FileIo.h"
 #include "settings/SettingsFile.h"
+#include "tests/LibraryFixture.h"
 #include "tests/win/ProgramHarness_win.h"
 
 namespace {
@@ -19,6 +20,12 @@ namespace {
 std::string ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The file opened for reading without sharing, as another program may hold it.
+HANDLE HoldWithoutSharing(const std::filesystem::path& path) {
+  return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
 }
 
 class FileSafetyTest : public ::testing::Test {
@@ -32,12 +39,7 @@ class FileSafetyTest : public ::testing::Test {
     ASSERT_TRUE(store.Reload());
     Libraries libraries(folder);
     libraries.Reload();
-    LibraryEntry macro;
-    macro.name = u"Burst";
-    macro.number = 0;
-    macro.events[0] = {0x14, 0, 1};
-    ASSERT_EQ(libraries.macros.SaveEditedRecord(macro, true), kLibraryDone);
-    libraries.Reload();
+    SaveOneKeyMacro(libraries);
     SetFixedText(store.config().profiles[1].name, u"Mine");
     AssignMacro(store.config().profiles[1].slots[3], 0, 0, 0);
     store.config().header.current = 1;
@@ -88,8 +90,7 @@ TEST_F(FileSafetyTest, AReadOnlySettingsFileIsRefusedNotReplaced) {
 
 TEST_F(FileSafetyTest, ASettingsFileHeldOpenWithoutSharingIsLeftByteIdentical) {
   const std::string before = ReadAll(settingsPath);
-  HANDLE held = CreateFileW(settingsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE held = HoldWithoutSharing(settingsPath);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   SettingsStore store(settingsPath);
   EXPECT_FALSE(store.Reload()) << "the file could not be read";
@@ -111,8 +112,7 @@ TEST_F(FileSafetyTest, ASettingsFileHeldOpenWithoutSharingIsLeftByteIdentical) {
 
 TEST_F(FileSafetyTest, ALibraryHeldOpenWithoutSharingIsLeftByteIdentical) {
   const std::string library = ReadAll(macroPath);
-  HANDLE held = CreateFileW(macroPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE held = HoldWithoutSharing(macroPath);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   SettingsStore store(settingsPath);
   ASSERT_TRUE(store.Reload());
