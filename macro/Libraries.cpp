@@ -7,11 +7,11 @@ Libraries::Libraries(const std::filesystem::path& folder)
     : macros(LibraryKind::kMacro, folder / TraitsOf(LibraryKind::kMacro).fileName),
       patterns(LibraryKind::kPattern, folder / TraitsOf(LibraryKind::kPattern).fileName) {}
 
-void Libraries::Reload() {
+bool Libraries::Reload() {
   std::error_code ec;
   if (!std::filesystem::exists(patterns.path(), ec)) CreateBuiltInPatterns(patterns.path());
-  macros.LoadLibraryFile();
-  patterns.LoadLibraryFile();
+  const bool macrosRead = macros.LoadLibraryFile();
+  return patterns.LoadLibraryFile() && macrosRead;
 }
 
 void Libraries::FillProfileSlots(ProfileRecord& profile) const {

@@ -17,9 +17,12 @@ class Libraries {
 
   // The libraries' part of a settings reload: the built-in patterns when the
   // pattern library file is absent, then both copies rebuilt from their files.
-  void Reload();
+  // False when a library file could not be read (that library is then empty
+  // and refuses writes).
+  bool Reload();
   // The apply's slot refresh: every slot of the profile that plays a macro or
-  // pattern gets its events from the library file.
+  // pattern gets its events from the library file; slots of a library file
+  // that cannot be read keep theirs.
   void FillProfileSlots(ProfileRecord& profile) const;
 
   Library macros;

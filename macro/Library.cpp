@@ -88,8 +88,9 @@ void WriteRecord(LibraryKind kind, const LibraryEntry& entry, IniFile& file,
 Library::Library(LibraryKind kind, std::filesystem::path file)
     : kind_(kind), path_(std::move(file)) {}
 
-void Library::LoadLibraryFile() {
+bool Library::LoadLibraryFile() {
   const IniFile ini(path_);
+  unreadable_ = ini.unreadable();
   const int total = StoredTotal(ini);
   std::vector<LibraryEntry> entries(total);
   for (int i = 0; i < total; ++i) {
@@ -98,6 +99,7 @@ void Library::LoadLibraryFile() {
     ReadRecord(kind_, e, ini, RecordSection(kind_, e.number));
   }
   entries_ = std::move(entries);
+  return !unreadable_;
 }
 
 int Library::NewLibraryNumber() const {
@@ -133,6 +135,8 @@ LibraryResult Library::CheckRoomForNew() const {
 }
 
 bool Library::WriteLibrary() const {
+  // The copy of a file that could not be read is not the library.
+  if (unreadable_) return false;
   // A fresh document, so that records of numbers no entry has do not survive;
   // the old file stays whole until the new one is complete.
   IniFile doc = IniFile::FromBytes({});
@@ -146,29 +150,22 @@ bool Library::WriteLibrary() const {
 LibraryResult Library::ExportRecord(int position, const std::filesystem::path& file) const {
   if (!HasPosition(position)) return kLibraryNothingDone;
   IniFile out(file);
+  if (out.unreadable()) return kLibraryFileUnreadable;
   // An export file tells the importer to count the shots itself.
   WriteRecord(kind_, entries_[position], out, traits().sectionPrefix, -1);
   return out.Commit() ? kLibraryDone : kLibraryWriteFailed;
 }
 
 LibraryResult Library::ImportRecord(const std::filesystem::path& file, int* position) {
+  if (unreadable_) return kLibraryUnreadable;
   if (CheckRoomForNew() != kLibraryDone) return kLibraryFull;
   const IniFile in(file);
   if (!in.existed()) return kLibraryFileMissing;
+  if (in.unreadable()) return kLibraryFileUnreadable;
   LibraryEntry entry;
   entry.number = NewLibraryNumber();
   ReadRecord(kind_, entry, in, traits().sectionPrefix);
-  // Start over after each suffix, so that the name ends up unlike every entry's
-  // whatever order the list holds "x" and "x-1" in.
-  for (bool clash = true; clash;) {
-    clash = false;
-    for (const LibraryEntry& e : entries_) {
-      if (e.name == entry.name) {
-        entry.name += u"-1";
-        clash = true;
-      }
-    }
-  }
+  entry.name = UniqueEntryName(entry.name, entries_);
   entries_.push_back(std::move(entry));
   if (!WriteLibrary()) {
     entries_.pop_back();
@@ -179,6 +176,7 @@ LibraryResult Library::ImportRecord(const std::filesystem::path& file, int* posi
 }
 
 LibraryResult Library::DeleteEntry(int position, int marker) {
+  if (unreadable_) return kLibraryUnreadable;
   if (!HasPosition(position) || position < traits().protectedPositions) return kLibraryNothingDone;
   if (marker != 0) return kLibraryEntryInUse;
   const LibraryEntry removed = entries_[position];
@@ -206,6 +204,7 @@ std::vector<int> Library::InUseMarkers(const ProfileRecord& profile,
 LibraryResult Library::SaveEditedRecord(const LibraryEntry& record, bool isNew) const {
   if (record.number < 0 || record.number >= kLibraryCapacity) return kLibraryNothingDone;
   IniFile ini(path_);
+  if (ini.unreadable()) return kLibraryUnreadable;
   if (isNew) {
     const int total = StoredTotal(ini);
     if (total >= kLibraryCapacity) return kLibraryFull;
@@ -232,7 +231,7 @@ bool Library::FillSlot(ButtonSlot& slot) const {
 }
 
 bool Library::FillSlot(ButtonSlot& slot, const IniFile& file) const {
-  if (slot.code != traits().buttonCode || slot.library == -1) return false;
+  if (slot.code != traits().buttonCode || slot.library == -1 || file.unreadable()) return false;
   slot.count = 0;
   slot.events = EventList{};
   EventList events{};
@@ -240,4 +239,31 @@ bool Library::FillSlot(ButtonSlot& slot, const IniFile& file) const {
     slot.events = events;
   slot.count = static_cast<std::uint8_t>(CountEvents(slot.events));
   return true;
+}
+
+std::u16string UniqueEntryName(std::u16string_view name, const std::vector<LibraryEntry>& entries) {
+  const auto taken = [&entries](const std::u16string& candidate) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [&candidate](const LibraryEntry& e) { return e.name == candidate; });
+  };
+  // The name cut to leave room for `suffixes` times "-1" and `spare` more units.
+  const auto withSuffixes = [name](std::size_t suffixes, std::size_t spare) {
+    std::u16string out(CutToFit(name, kMaxStringUnits - 2 * suffixes - spare));
+    for (std::size_t i = 0; i < suffixes; ++i) out += u"-1";
+    return out;
+  };
+  // Each candidate is compared with every entry anew, so that the result is
+  // unlike every entry's whatever order the list holds "x" and "x-1" in.
+  for (std::size_t suffixes = 0; 2 * suffixes <= kMaxStringUnits; ++suffixes) {
+    std::u16string candidate = withSuffixes(suffixes, 0);
+    if (!taken(candidate)) return candidate;
+  }
+  // Only a name at the limit that ends in its own suffixes gets here: cutting
+  // one unit more each time gives names of ever shorter length.
+  std::u16string candidate;
+  for (std::size_t spare = 1; spare + 2 <= kMaxStringUnits; ++spare) {
+    candidate = withSuffixes(1, spare);
+    if (!taken(candidate)) break;
+  }
+  return candidate;
 }

@@ -58,9 +58,11 @@ enum LibraryResult : int {
   kLibraryDone = 0,
   kLibraryFull = kWarnLibraryFull,
   kLibraryEntryInUse = kWarnEntryInUse,
-  kLibraryNothingDone = -1,  // no entry at that position, or a protected one
-  kLibraryFileMissing = -2,  // the file to import does not exist
-  kLibraryWriteFailed = -3,  // the file could not be written; nothing changed
+  kLibraryNothingDone = -1,     // no entry at that position, or a protected one
+  kLibraryFileMissing = -2,     // the file to import does not exist
+  kLibraryWriteFailed = -3,     // the file could not be written; nothing changed
+  kLibraryFileUnreadable = -4,  // the file to import or export into could not be read
+  kLibraryUnreadable = -5,      // the library file could not be read; it is left alone
 };
 // The warning to show for a result, kAccepted for none.
 Warning WarningOf(LibraryResult result);
@@ -77,6 +79,9 @@ void ReadRecord(LibraryKind kind, LibraryEntry& entry, const IniFile& file,
 void WriteRecord(LibraryKind kind, const LibraryEntry& entry, IniFile& file,
                  std::u16string_view section, int bulletNum);
 
+// A library file that exists but cannot be read whole (see ReadResult) is
+// never written: loading it gives an empty copy, and every operation that would
+// write the file refuses with kLibraryUnreadable until a later load reads it.
 class Library {
  public:
   Library(LibraryKind kind, std::filesystem::path file);
@@ -88,8 +93,12 @@ class Library {
   int size() const { return static_cast<int>(entries_.size()); }
   bool HasPosition(int position) const { return position >= 0 && position < size(); }
 
-  // Rebuilds the copy from the library file; a missing file gives an empty library.
-  void LoadLibraryFile();
+  // Rebuilds the copy from the library file; a missing file gives an empty
+  // library. False when the file exists but could not be read: the copy is
+  // then empty and writes are refused.
+  bool LoadLibraryFile();
+  // Whether the last load found a file it could not read.
+  bool unreadable() const { return unreadable_; }
   // Smallest number 0..99 no entry uses, -1 when all are taken.
   int NewLibraryNumber() const;
   // word + " " + the smallest n in 1..100 that is no entry's name; empty when
@@ -104,14 +113,15 @@ class Library {
   // kLibraryFull when a new entry cannot be added.
   LibraryResult CheckRoomForNew() const;
   // Replaces the file with the copy: sections of numbers no entry has are gone.
+  // False, with the file untouched, when it could not be read or written.
   bool WriteLibrary() const;
   // Writes the entry into the export section of `file`, keeping what else the
   // file holds. Patterns are exported with "BulletNum" -1.
   LibraryResult ExportRecord(int position, const std::filesystem::path& file) const;
   // Appends the record of an export file under a new number and rewrites the
   // library. The name is the file's (empty when absent); a name equal to an
-  // entry's gets "-1" appended until it is unique. `position` receives the new
-  // entry's position.
+  // entry's gets "-1" appended until it is unique (see UniqueEntryName).
+  // `position` receives the new entry's position.
   LibraryResult ImportRecord(const std::filesystem::path& file, int* position = nullptr);
   // Removes the entry at a position. `marker` is the row's in-use marker
   // (InUseMarkers); a non-zero marker refuses with warning 18.
@@ -129,7 +139,8 @@ class Library {
 
   // Copies the events of the entry a slot refers to from the library file,
   // when the slot holds this library's function code and a number other than
-  // -1. Returns whether the slot was filled.
+  // -1. Returns whether the slot was filled; a library file that cannot be
+  // read leaves the slot with the events it had.
   bool FillSlot(ButtonSlot& slot) const;
   bool FillSlot(ButtonSlot& slot, const IniFile& file) const;
 
@@ -137,7 +148,13 @@ class Library {
   LibraryKind kind_;
   std::filesystem::path path_;
   std::vector<LibraryEntry> entries_;
+  bool unreadable_ = false;
 };
+
+// `name` made unlike every entry's: "-1" is appended, again and again, while it
+// equals one. The result never exceeds kMaxStringUnits, so the library file
+// gives it back whole: a name that would grow past the limit is cut first.
+std::u16string UniqueEntryName(std::u16string_view name, const std::vector<LibraryEntry>& entries);
 
 inline std::u16string DefaultMacroName(const Library& macros, std::u16string_view word) {
   return macros.DefaultName(word);

@@ -1,5 +1,6 @@
 #include "settings/FileIo.h"
 
+#include <cstdint>
 #include <fstream>
 #include <system_error>
 
@@ -15,6 +16,10 @@ ReadResult ReadWholeFile(const std::filesystem::path& path, std::string& bytes, 
   if (!in) return ReadResult::kUnreadable;
   bytes.resize(static_cast<std::size_t>(size));
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  // A short read (a read error, or a file cut while it was read) is not the whole file.
+  if (static_cast<std::uintmax_t>(in.gcount()) != size) {
+    bytes.clear();
+    return ReadResult::kUnreadable;
+  }
   return ReadResult::kOk;
 }

@@ -20,19 +20,44 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The file a path finally names: a symbolic link is followed, so that the link
+// stays a link and the file it names is replaced. Empty for a loop of links.
+std::filesystem::path FinalTarget(std::filesystem::path path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    const std::filesystem::path link = std::filesystem::read_symlink(path, ec);
+    if (ec) return {};
+    path = link.is_absolute() ? link : path.parent_path() / link;
+  }
+  return {};
+}
+
 }  // namespace
 
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  std::string temp = path.string() + ".XXXXXX";
+  const std::filesystem::path target = FinalTarget(path);
+  if (target.empty()) return false;
+  struct stat old {};
+  const bool existed = ::stat(target.c_str(), &old) == 0;
+  if (existed) {
+    if (!S_ISREG(old.st_mode)) return false;
+    // Read-only as the platform's attribute is: for everyone, root included.
+    if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
+  }
+  std::string temp = target.string() + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  // Root hands the file back to its owner; for anyone else this changes nothing.
+  const bool owned = !existed || ::fchown(fd, old.st_uid, old.st_gid) == 0;
+  static_cast<void>(owned);
+  const mode_t mode = existed ? (old.st_mode & 0777) : 0644;
+  const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+  if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }
-  ::chmod(path.c_str(), 0644);
   return true;
 }
 

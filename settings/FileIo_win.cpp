@@ -6,6 +6,12 @@
 #include "settings/FileIo.h"
 
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  // Windows refuses to replace a read-only file; Wine running as root would
+  // not, so the program asks first.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return false;
   const std::filesystem::path folder = path.parent_path().empty() ? L"." : path.parent_path();
   wchar_t temp[MAX_PATH];
   if (!GetTempFileNameW(folder.c_str(), L"r58", 0, temp)) return false;

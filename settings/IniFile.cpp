@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::size_t kStringBuffer = 4096;
-
 bool IsBlank(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0x0B || c == 0x0C;
 }
@@ -103,6 +101,7 @@ IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
   std::string bytes;
   const ReadResult result = ReadWholeFile(path_, bytes);
   existed_ = result != ReadResult::kMissing;
+  unreadable_ = result == ReadResult::kUnreadable;
   if (result == ReadResult::kOk) Parse(bytes);
 }
 
@@ -183,7 +182,7 @@ std::u16string IniFile::ReadString(std::u16string_view section, std::u16string_v
   if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
       value.back() == value.front())
     value = value.substr(1, value.size() - 2);
-  return std::u16string(CutToFit(value, kStringBuffer - 1));
+  return std::u16string(CutToFit(value, kMaxStringUnits));
 }
 
 std::int32_t IniFile::ReadInt(std::u16string_view section, std::u16string_view key,
@@ -261,6 +260,7 @@ std::string IniFile::Serialize() const {
 }
 
 bool IniFile::Commit() {
+  if (unreadable_) return false;
   if (!dirty_) return true;
   if (!ReplaceFileAtomically(path_, Serialize())) return false;
   dirty_ = false;

@@ -19,6 +19,10 @@
 #include <unordered_map>
 #include <vector>
 
+// The longest string value a read returns, as the platform's 4096-unit buffer
+// with its terminator gives.
+constexpr std::size_t kMaxStringUnits = 4095;
+
 class IniFile {
  public:
   // Reads the file; a missing or unreadable file gives an empty document.
@@ -27,11 +31,14 @@ class IniFile {
   static IniFile FromBytes(std::string_view bytes);
 
   const std::filesystem::path& path() const { return path_; }
-  // Whether a file existed at the path when it was read.
+  // Whether something existed at the path when it was read, readable or not.
   bool existed() const { return existed_; }
+  // Whether something existed at the path but could not be read whole (see
+  // ReadResult). The empty document then stands for nothing, and Commit
+  // refuses to replace the file.
+  bool unreadable() const { return unreadable_; }
 
-  // At most 4095 units, as the platform's 4096-unit buffer gives; surrounding
-  // quotes are removed.
+  // At most kMaxStringUnits units; surrounding quotes are removed.
   std::u16string ReadString(std::u16string_view section, std::u16string_view key,
                             std::u16string_view fallback = {}) const;
   std::int32_t ReadInt(std::u16string_view section, std::u16string_view key,
@@ -58,7 +65,7 @@ class IniFile {
 
   bool dirty() const { return dirty_; }
   // Replaces the file with the document when it changed. False when the file
-  // could not be written; the old file then stays as it was.
+  // could not be read or could not be written; the old file then stays as it was.
   bool Commit();
   // The document as the file holds it: UTF-16LE with a byte-order mark.
   std::string Serialize() const;
@@ -83,6 +90,7 @@ class IniFile {
 
   std::filesystem::path path_;
   bool existed_ = false;
+  bool unreadable_ = false;
   bool dirty_ = false;
   std::vector<Section> sections_;
   std::unordered_map<std::u16string, std::size_t> sectionIndex_;  // folded name -> section

@@ -123,12 +123,15 @@ SlotMask ValidateSettings(MouseConfig& block) {
   Limit(h.lanId, 0, 1, 1);
   Limit(h.showTrayIcon, 0, 1, 1);
   Limit(h.showOsd, 0, 1, 1);
+  SlotMask renumbered = 0;
   for (int i = 0; i < h.totle; ++i) {
-    Limit(h.section[i], 0, kMaxProfiles - 1, 0);
+    if (!InRange(h.section[i], 0, kMaxProfiles - 1)) {
+      h.section[i] = 0;
+      renumbered |= SlotMask(1u << i);
+    }
     ValidateProfile(block.profiles[i], false);
   }
   // Two slots naming one section would overwrite each other at the next save.
-  SlotMask renumbered = 0;
   for (int i = 1; i < h.totle; ++i) {
     if (std::find(h.section, h.section + i, h.section[i]) == h.section + i) continue;
     h.section[i] = FreeNumber(h.section, h.totle, kMaxProfiles);
@@ -176,7 +179,8 @@ Warning AddProfile(MouseConfig& block, std::u16string_view defaultNameBase) {
 bool DeleteProfile(MouseConfig& block) {
   ConfigHeader& h = block.header;
   if (h.totle <= 1) return false;
-  for (int k = h.current; k <= h.totle - 2; ++k) {
+  const int deleted = h.current;
+  for (int k = deleted; k <= h.totle - 2; ++k) {
     h.section[k] = h.section[k + 1];
     block.profiles[k] = block.profiles[k + 1];
   }
@@ -184,6 +188,11 @@ bool DeleteProfile(MouseConfig& block) {
   ClearProfile(block.profiles[h.totle - 1]);
   if (h.current == h.totle - 1 && h.current > 0) --h.current;
   --h.totle;
+  // Active keeps naming the profile the mouse last received, wherever it moved.
+  if (h.active > deleted)
+    --h.active;
+  else if (h.active == deleted)
+    h.active = h.current;
   return true;
 }
 

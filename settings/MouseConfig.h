@@ -162,8 +162,8 @@ void ClearSlot(ButtonSlot& slot, int index);
 // A set of profile slots, bit i for slot i.
 using SlotMask = std::uint8_t;
 // Corrects out-of-range values. Returns the slots whose section number was
-// changed because an earlier slot already used it; their data is not yet
-// stored under the new number.
+// changed, because it lay outside 0..5 or an earlier slot already used it;
+// their data is not yet stored under the new number.
 SlotMask ValidateSettings(MouseConfig& block);
 void ValidateProfile(ProfileRecord& profile, bool reset);
 void ResetProfile(ProfileRecord& profile);
@@ -180,6 +180,8 @@ void NameUnnamedProfiles(MouseConfig& block, std::u16string_view base);
 // Profile table changes; the caller writes the settings file afterwards.
 // AddProfile returns kWarnProfilesFull when six profiles are in use.
 Warning AddProfile(MouseConfig& block, std::u16string_view defaultNameBase);
+// Deletes the current profile. Active follows the profile it named: one down
+// when that profile moved up, the new Current when it was the one deleted.
 // Returns false when nothing happened (a single profile).
 bool DeleteProfile(MouseConfig& block);
 

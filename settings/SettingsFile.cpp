@@ -121,13 +121,17 @@ void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini,
   }
 }
 
-void LoadSettings(MouseConfig& block, const IniFile& ini) {
+SlotMask LoadSettings(MouseConfig& block, const IniFile& ini) {
   ReadGlobalSection(block.header, ini);
   const int totle = block.header.totle;
   for (int i = 0; i < totle && i < kMaxProfiles; ++i)
     ReadProfileSection(block.profiles[i], block.header.section[i], ini, false);
-  // Validation turns a count below 1 into one profile, which was not read.
-  if (totle < 1) ResetProfile(block.profiles[0]);
+  if (totle >= 1) return 0;
+  // Validation turns a count below 1 into one profile, which was not read; it
+  // gets the section number a missing key gives.
+  block.header.section[0] = 0;
+  ResetProfile(block.profiles[0]);
+  return SlotMask(1);
 }
 
 bool IsSettingsFileComplete(const IniFile& ini) {
@@ -169,25 +173,26 @@ void SaveSettings(const MouseConfig& block, IniFile& ini) {
 SettingsStore::SettingsStore(std::filesystem::path settingsPath)
     : path_(std::move(settingsPath)), config_(std::make_unique<MouseConfig>()) {}
 
-void SettingsStore::LoadOnly() {
-  IniFile ini(path_);
+bool SettingsStore::Load(const IniFile& ini) {
   ClearSettings(*config_);
-  LoadSettings(*config_, ini);
-  unwritten_ = ValidateSettings(*config_);
+  unwritten_ = LoadSettings(*config_, ini);
+  unwritten_ |= ValidateSettings(*config_);
+  unreadable_ = ini.unreadable();
+  return !unreadable_;
 }
+
+bool SettingsStore::LoadOnly() { return Load(IniFile(path_)); }
 
 bool SettingsStore::Reload() {
   // Without a per-user folder the program runs on defaults and writes nothing.
   const IniFile ini = path_.empty() ? IniFile::FromBytes("") : IniFile(path_);
-  ClearSettings(*config_);
-  LoadSettings(*config_, ini);
-  unwritten_ = ValidateSettings(*config_);
+  if (!Load(ini)) return false;
   if (ini.existed()) return true;
   return Save();
 }
 
 bool SettingsStore::Save() {
-  if (path_.empty()) return false;
+  if (!Writable()) return false;
   IniFile ini(path_);
   SaveSettings(*config_, ini);
   if (!ini.Commit()) return false;
@@ -196,10 +201,11 @@ bool SettingsStore::Save() {
 }
 
 bool SettingsStore::WriteGlobal(int slot) {
+  if (!Writable()) return false;
   IniFile ini(path_);
   const ConfigHeader& h = config_->header;
   if (slot >= 0) WriteProfileSection(config_->profiles[slot], h.section[slot], ini, false);
-  // Sections that validation renumbered go in before the global section names them.
+  // Sections the load renumbered or reset go in before the global section names them.
   for (int i = 0; i < h.totle; ++i)
     if (i != slot && (unwritten_ & (1u << i)))
       WriteProfileSection(config_->profiles[i], h.section[i], ini, false);

@@ -19,7 +19,10 @@ void ReadGlobalSection(ConfigHeader& header, const IniFile& ini);
 void WriteGlobalSection(const ConfigHeader& header, IniFile& ini);
 void ReadProfileSection(ProfileRecord& profile, int number, const IniFile& ini, bool single);
 void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini, bool single);
-void LoadSettings(MouseConfig& block, const IniFile& ini);
+// Returns the slots given every default instead of being read (a count below
+// 1 reads no profile, and validation then brings slot 0 into use): the file
+// does not hold them under their section number.
+SlotMask LoadSettings(MouseConfig& block, const IniFile& ini);
 // Whether the file holds every key of the global section and of each profile
 // in use, and every button struct value passes its checksum.
 bool IsSettingsFileComplete(const IniFile& ini);
@@ -27,6 +30,10 @@ void SaveSettings(const MouseConfig& block, IniFile& ini);
 
 // The live settings of the program, bound to the settings file. Every write is
 // one batch committed atomically; a false result means the file is unchanged.
+//
+// A file that exists but cannot be read whole (see ReadResult) is never
+// written: loading it gives the defaults, and every write is refused until a
+// later load reads the file, so that the defaults never replace it.
 class SettingsStore {
  public:
   explicit SettingsStore(std::filesystem::path settingsPath);
@@ -36,10 +43,13 @@ class SettingsStore {
   const std::filesystem::path& path() const { return path_; }
 
   // Clear, load and validate; when no file exists, write the validated
-  // defaults. Returns false only when that first write failed.
+  // defaults. False when the file could not be read or that first write failed.
   bool Reload();
-  // Clear, load and validate without writing anything.
-  void LoadOnly();
+  // Clear, load and validate without writing anything. False when the file
+  // exists but could not be read.
+  bool LoadOnly();
+  // Whether the last load found a file it could not read; writes are refused.
+  bool unreadable() const { return unreadable_; }
   // The whole file (apply).
   bool Save();
   // The new profile's section, then the global section. kWarnProfilesFull when
@@ -50,15 +60,19 @@ class SettingsStore {
   // The current profile's section, then the global section (import).
   bool WriteCurrentProfileAndGlobal();
 
-  // Slots whose section number validation changed and whose data the file
-  // does not hold under that number yet.
+  // Slots whose data the file does not hold under their section number: the
+  // load renumbered them or gave them every default. The next write of the
+  // global section writes their sections first.
   SlotMask unwrittenSections() const { return unwritten_; }
 
  private:
+  bool Load(const IniFile& ini);
+  bool Writable() const { return !path_.empty() && !unreadable_; }
   // Profile `slot`'s section (none for -1) and the global section, in one commit.
   bool WriteGlobal(int slot);
 
   std::filesystem::path path_;
   std::unique_ptr<MouseConfig> config_;
   SlotMask unwritten_ = 0;
+  bool unreadable_ = false;
 };

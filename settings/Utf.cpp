@@ -1,6 +1,8 @@
 #include "settings/Utf.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace {
 
@@ -120,17 +122,25 @@ std::int32_t ParseDecimal(std::u16string_view t) {
 }
 
 bool ParseNumber(std::string_view text, std::int64_t& value) {
-  bool negative = !text.empty() && text[0] == '-';
+  const bool negative = !text.empty() && text[0] == '-';
   if (negative) text.remove_prefix(1);
   int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     base = 16;
     text.remove_prefix(2);
   }
-  if (text.empty()) return false;
-  std::int64_t v = 0;
-  auto r = std::from_chars(text.data(), text.data() + text.size(), v, base);
+  // Digits only: from_chars would take a sign of its own.
+  const auto isDigit = [base](char c) {
+    return (c >= '0' && c <= '9') ||
+           (base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+  };
+  if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit)) return false;
+  std::uint64_t magnitude = 0;
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
   if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return false;
-  value = negative ? -v : v;
+  constexpr std::uint64_t kMaxPositive = std::numeric_limits<std::int64_t>::max();
+  if (magnitude > kMaxPositive + (negative ? 1 : 0)) return false;
+  // Negating in unsigned arithmetic reaches -2^63 without overflow.
+  value = static_cast<std::int64_t>(negative ? 0 - magnitude : magnitude);
   return true;
 }

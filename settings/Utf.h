@@ -18,6 +18,7 @@ std::u16string DecimalText(std::int64_t value);
 // Reads like the platform's integer profile values: leading blanks, an optional
 // sign, decimal digits up to the first other character, 32-bit wrap-around.
 std::int32_t ParseDecimal(std::u16string_view text);
-// Number from a command line or a skin value: decimal, or hexadecimal after "0x".
-// Returns false for anything else.
+// Number from a command line or a skin value: an optional minus, then decimal
+// digits or "0x" and hexadecimal digits, within the 64-bit range. Returns false
+// for anything else (a plus, a second sign, a sign after "0x", blanks).
 bool ParseNumber(std::string_view text, std::int64_t& value);

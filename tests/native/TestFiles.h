@@ -1,10 +1,15 @@
 // Scratch folders and file helpers for the native tests.
 #pragma once
 
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -47,4 +52,34 @@ inline std::string Utf16File(std::string_view utf8) {
     bytes.push_back(static_cast<char>(c >> 8));
   }
   return bytes;
+}
+
+// File permissions do not hold for root, so permission cases run in a child
+// process as an ordinary user: "nobody" when the tests run as root, the user
+// itself otherwise. `body` returns the child's exit status (0..125).
+constexpr uid_t kOrdinaryUser = 65534;  // nobody
+constexpr gid_t kOrdinaryGroup = 65534;
+
+inline bool RunningAsRoot() { return ::geteuid() == 0; }
+
+// Hands a file or folder made by the test to the ordinary user.
+inline void GiveToOrdinaryUser(const std::filesystem::path& p) {
+  if (RunningAsRoot() && ::lchown(p.c_str(), kOrdinaryUser, kOrdinaryGroup) != 0)
+    throw std::runtime_error("cannot hand " + p.string() + " to the ordinary user");
+}
+
+// -1 when the child could not start or could not become the ordinary user.
+inline int RunAsOrdinaryUser(const std::function<int()>& body) {
+  std::fflush(nullptr);
+  const pid_t pid = ::fork();
+  if (pid < 0) return -1;
+  if (pid == 0) {
+    if (RunningAsRoot() && (::setgroups(0, nullptr) != 0 || ::setgid(kOrdinaryGroup) != 0 ||
+                            ::setuid(kOrdinaryUser) != 0))
+      ::_exit(126);
+    ::_exit(body());
+  }
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status) == 126 ? -1 : WEXITSTATUS(status);
 }

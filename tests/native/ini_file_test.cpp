@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <iterator>
@@ -148,6 +149,115 @@ TEST(ReadWholeFile, RefusesFilesAboveTheLimit) {
   EXPECT_EQ(ReadWholeFile(dir / "big", bytes, 100), ReadResult::kOk);
   EXPECT_EQ(ReadWholeFile(dir / "none", bytes), ReadResult::kMissing);
   EXPECT_EQ(ReadWholeFile(dir.path(), bytes), ReadResult::kUnreadable);
+}
+
+using std::filesystem::perms;
+
+perms PermissionsOf(const std::filesystem::path& p) {
+  return std::filesystem::status(p).permissions() & perms::mask;
+}
+
+TEST(ReplaceFileAtomically, KeepsThePermissionBitsOfTheFileItReplaces) {
+  ScratchDir dir;
+  const auto path = dir / "GamingMouse";
+  const perms cases[] = {perms::owner_read | perms::owner_write,
+                         perms::owner_read | perms::owner_write | perms::group_read,
+                         perms::owner_write, perms::all};
+  for (perms mode : cases) {
+    WriteBytes(path, "old");
+    std::filesystem::permissions(path, mode);
+    ASSERT_TRUE(ReplaceFileAtomically(path, "new")) << static_cast<int>(mode);
+    EXPECT_EQ(PermissionsOf(path), mode);
+    EXPECT_EQ(ReadBytes(path), "new");
+  }
+  // Root writing a user's file leaves it the user's.
+  GiveToOrdinaryUser(path);
+  ASSERT_TRUE(ReplaceFileAtomically(path, "newer"));
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, RunningAsRoot() ? kOrdinaryUser : ::geteuid());
+
+  ASSERT_TRUE(ReplaceFileAtomically(dir / "fresh", "x"));
+  EXPECT_EQ(PermissionsOf(dir / "fresh"),
+            perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
+}
+
+TEST(ReplaceFileAtomically, RefusesAReadOnlyFile) {
+  ScratchDir dir;
+  const auto path = dir / "GamingMouse";
+  WriteBytes(path, "kept");
+  const perms readOnly = perms::owner_read | perms::group_read | perms::others_read;
+  std::filesystem::permissions(path, readOnly);
+  // Root could write the file, but a file nobody may write is read-only for
+  // the program too, as the platform's read-only attribute is.
+  EXPECT_FALSE(ReplaceFileAtomically(path, "new"));
+  EXPECT_EQ(ReadBytes(path), "kept");
+  EXPECT_EQ(PermissionsOf(path), readOnly);
+
+  // A file the user may not write, though others may.
+  std::filesystem::permissions(path, perms::owner_read | perms::owner_write | perms::group_read);
+  GiveToOrdinaryUser(dir.path());
+  const int refused = RunAsOrdinaryUser([&path] {
+    if (::access(path.c_str(), W_OK) == 0) return 2;  // the test itself owns the file
+    return ReplaceFileAtomically(path, "new") ? 1 : 0;
+  });
+  if (refused == 2) GTEST_SKIP() << "the tests run as the ordinary user and own the file";
+  EXPECT_EQ(refused, 0);
+  EXPECT_EQ(ReadBytes(path), "kept");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+      << "no temporary file is left behind";
+}
+
+TEST(ReplaceFileAtomically, ReplacesTheFileALinkNamesAndKeepsTheLink) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir / "real");
+  WriteBytes(dir / "real" / "GamingMouse", "old");
+  std::filesystem::permissions(dir / "real" / "GamingMouse",
+                               perms::owner_read | perms::owner_write);
+  struct Case {
+    const char* link;
+    std::filesystem::path to;
+  } cases[] = {
+      {"relative", "real/GamingMouse"},
+      {"absolute", dir / "real" / "GamingMouse"},
+      {"chained", "relative"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::create_symlink(c.to, dir / c.link);
+    const std::string bytes = "written through " + std::string(c.link);
+    ASSERT_TRUE(ReplaceFileAtomically(dir / c.link, bytes)) << c.link;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / c.link)) << c.link;
+    EXPECT_EQ(ReadBytes(dir / "real" / "GamingMouse"), bytes) << c.link;
+    EXPECT_EQ(PermissionsOf(dir / "real" / "GamingMouse"), perms::owner_read | perms::owner_write);
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "real"), {}), 1);
+
+  // A link to a file not there yet creates that file; a loop of links fails.
+  std::filesystem::create_symlink("real/Later", dir / "dangling");
+  ASSERT_TRUE(ReplaceFileAtomically(dir / "dangling", "made"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling"));
+  EXPECT_EQ(ReadBytes(dir / "real" / "Later"), "made");
+  std::filesystem::create_symlink("loop-b", dir / "loop-a");
+  std::filesystem::create_symlink("loop-a", dir / "loop-b");
+  EXPECT_FALSE(ReplaceFileAtomically(dir / "loop-a", "x"));
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNeverCommitted) {
+  ScratchDir dir;
+  const auto path = dir / "GamingMouse";
+  WriteBytes(path, Utf16File("[Setting]\r\nTotle=3\r\n"));
+  std::filesystem::resize_file(path, kMaxSettingsFileBytes + 1);
+  IniFile ini(path);
+  EXPECT_TRUE(ini.existed());
+  EXPECT_TRUE(ini.unreadable());
+  EXPECT_FALSE(ini.HasSection(u"Setting"));
+  ini.WriteInt(u"Setting", u"Totle", 1);
+  EXPECT_FALSE(ini.Commit());
+  EXPECT_EQ(std::filesystem::file_size(path), kMaxSettingsFileBytes + 1);
+
+  WriteBytes(dir / "small", "x");
+  EXPECT_FALSE(IniFile(dir / "small").unreadable());
+  EXPECT_FALSE(IniFile(dir / "absent").unreadable());
 }
 
 }  // namespace

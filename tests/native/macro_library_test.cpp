@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "macro/Libraries.h"
 #include "macro/Library.h"
 #include "macro/Patterns.h"
+#include "settings/FileIo.h"
 #include "settings/IniFile.h"
 #include "settings/Utf.h"
 #include "tests/native/TestFiles.h"
@@ -501,6 +503,128 @@ TEST_F(LibraryTest, InUseMarkersNameTheLastShownButtonUsingTheEntrysName) {
   AssignPattern(profile.slots[3], 0);
   AssignPattern(profile.slots[1], 0);
   EXPECT_EQ(lib.InUseMarkers(profile, u"Macro"), (std::vector<int>{0, 0, 0, 0}));
+}
+
+// Every write of a library file, each on a library freshly loaded from `path`.
+// 0 when each load reported the file unreadable and each write was refused
+// with the file left alone, else 1 + the index of the first that was not.
+int WritesOfAnUnreadableLibrary(const std::filesystem::path& path,
+                                const std::filesystem::path& importFile) {
+  using Write = std::function<bool(Library&)>;
+  const Write writes[] = {
+      [](Library& l) { return l.WriteLibrary(); },
+      [&importFile](Library& l) { return l.ImportRecord(importFile) != kLibraryUnreadable; },
+      [](Library& l) { return l.DeleteEntry(0, 0) != kLibraryUnreadable; },
+      [](Library& l) {
+        LibraryEntry e;
+        e.number = 3;
+        return l.SaveEditedRecord(e, true) != kLibraryUnreadable;
+      },
+  };
+  for (int i = 0; i < static_cast<int>(std::size(writes)); ++i) {
+    Library lib(LibraryKind::kMacro, path);
+    if (lib.LoadLibraryFile() || !lib.unreadable() || lib.size() != 0 || writes[i](lib))
+      return i + 1;
+  }
+  return 0;
+}
+
+TEST_F(LibraryTest, ALibraryFileAboveTheReadLimitIsNeverWritten) {
+  const std::string users = (MakeMacros(3), ReadBytes(macroPath));
+  WriteBytes(dir / "one.mac", "[MacroProfile]\nName=One\n");
+  std::filesystem::resize_file(macroPath, kMaxSettingsFileBytes + 1);
+  const std::string before = ReadBytes(macroPath);
+  EXPECT_EQ(WritesOfAnUnreadableLibrary(macroPath, dir / "one.mac"), 0);
+  EXPECT_TRUE(ReadBytes(macroPath) == before) << "the file is byte-identical";
+
+  // The copy of the unreadable file is not the library, even once the file
+  // can be read again.
+  Library lib(LibraryKind::kMacro, macroPath);
+  EXPECT_FALSE(lib.LoadLibraryFile());
+  std::filesystem::resize_file(macroPath, users.size());
+  EXPECT_EQ(lib.ImportRecord(dir / "one.mac"), kLibraryUnreadable);
+  EXPECT_FALSE(lib.WriteLibrary());
+  EXPECT_EQ(ReadBytes(macroPath), users);
+  EXPECT_TRUE(lib.LoadLibraryFile());
+  EXPECT_EQ(lib.ImportRecord(dir / "one.mac"), kLibraryDone);
+  EXPECT_EQ(Names(LoadMacros()), (std::vector<std::string>{"M0", "M1", "M2", "One"}));
+}
+
+TEST_F(LibraryTest, ALibraryFileWithoutReadPermissionIsNeverWritten) {
+  MakeMacros(3);
+  WriteBytes(dir / "one.mac", "[MacroProfile]\nName=One\n");
+  const std::string before = ReadBytes(macroPath);
+  GiveToOrdinaryUser(dir.path());
+  GiveToOrdinaryUser(macroPath);
+  std::filesystem::permissions(macroPath, std::filesystem::perms::owner_write);
+  EXPECT_EQ(
+      RunAsOrdinaryUser([this] { return WritesOfAnUnreadableLibrary(macroPath, dir / "one.mac"); }),
+      0);
+  EXPECT_EQ(ReadBytes(macroPath), before);
+}
+
+TEST_F(LibraryTest, ImportFromAndExportIntoAFileThatCannotBeReadAreRefused) {
+  Library lib = MakeMacros(2);
+  const std::string library = ReadBytes(macroPath);
+  std::filesystem::create_directory(dir / "folder.mac");
+  EXPECT_EQ(lib.ImportRecord(dir / "folder.mac"), kLibraryFileUnreadable);
+  EXPECT_EQ(lib.size(), 2);
+  EXPECT_EQ(ReadBytes(macroPath), library);
+
+  // Export writes into an existing file; one that cannot be read is left alone.
+  WriteBytes(dir / "big.mac", "[Other]\nKeep=1\n");
+  std::filesystem::resize_file(dir / "big.mac", kMaxSettingsFileBytes + 1);
+  EXPECT_EQ(lib.ExportRecord(0, dir / "big.mac"), kLibraryFileUnreadable);
+  EXPECT_EQ(std::filesystem::file_size(dir / "big.mac"), kMaxSettingsFileBytes + 1);
+}
+
+TEST_F(LibraryTest, ImportedNamesStayUniqueAtTheLengthLimit) {
+  const std::u16string atLimit(kMaxStringUnits, u'a');
+  const std::u16string nearLimit = std::u16string(kMaxStringUnits - 3, u'a') + u"\U0001F3AF";
+  std::u16string ownSuffixes = u"x";
+  while (ownSuffixes.size() + 2 <= kMaxStringUnits) ownSuffixes += u"-1";
+  const struct {
+    const char* what;
+    std::u16string name;
+    int imports;
+  } cases[] = {
+      {"at the limit", atLimit, 4},
+      {"a surrogate pair at the cut", nearLimit, 3},
+      {"one unit short", std::u16string(kMaxStringUnits - 1, u'b'), 3},
+      {"made of its own suffixes", ownSuffixes, 3},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(macroPath);
+    Library lib = LoadMacros();
+    IniFile record(dir / "long.mac");
+    record.WriteString(u"MacroProfile", u"Name", c.name);
+    ASSERT_TRUE(record.Commit());
+    for (int i = 0; i < c.imports; ++i) ASSERT_EQ(lib.ImportRecord(dir / "long.mac"), kLibraryDone);
+
+    const Library reloaded = LoadMacros();
+    ASSERT_EQ(reloaded.size(), c.imports) << c.what;
+    for (int i = 0; i < c.imports; ++i) {
+      const std::u16string& name = reloaded.entries()[i].name;
+      EXPECT_EQ(name, lib.entries()[i].name) << c.what << ": the file gives the name back whole";
+      EXPECT_LE(name.size(), kMaxStringUnits) << c.what;
+      for (int j = 0; j < i; ++j)
+        EXPECT_NE(name, reloaded.entries()[j].name) << c.what << ": entries " << j << ", " << i;
+    }
+    EXPECT_EQ(reloaded.entries()[0].name, c.name) << c.what << ": the first keeps its name";
+    EXPECT_EQ(reloaded.entries()[1].name.substr(reloaded.entries()[1].name.size() - 2), u"-1")
+        << c.what;
+  }
+}
+
+TEST(UniqueEntryName, AppendsSuffixesAsLongAsTheNameIsTaken) {
+  std::vector<LibraryEntry> entries(3);
+  entries[0].name = u"A-1";
+  entries[1].name = u"A";
+  entries[2].name = u"B";
+  EXPECT_EQ(UniqueEntryName(u"A", entries), u"A-1-1");
+  EXPECT_EQ(UniqueEntryName(u"B", entries), u"B-1");
+  EXPECT_EQ(UniqueEntryName(u"C", entries), u"C");
+  EXPECT_EQ(UniqueEntryName(u"", entries), u"");
 }
 
 }  // namespace

@@ -135,6 +135,46 @@ TEST(DeleteProfile, MovesLaterProfilesUpAndKeepsCurrentInRange) {
   EXPECT_EQ(block->header.totle, 1);
 }
 
+TEST(ValidateSettings, ReportsEverySectionNumberItChanged) {
+  auto block = DefaultBlock(3);
+  int32_t* s = block->header.section;
+  s[0] = 7, s[1] = 0, s[2] = -1;  // 7 and -1 become 0; both then clash with slot 0
+  EXPECT_EQ(ValidateSettings(*block), SlotMask(0b111));
+  EXPECT_EQ(s[0], 0);
+  EXPECT_EQ(s[1], 1);
+  EXPECT_EQ(s[2], 2);
+  EXPECT_EQ(ValidateSettings(*block), 0) << "valid numbers are not reported";
+}
+
+TEST(DeleteProfile, ActiveKeepsNamingTheSameProfile) {
+  struct Case {
+    int totle, current, active;  // before; current is the profile deleted
+    int wantCurrent, wantActive;
+  };
+  const Case cases[] = {
+      {4, 1, 3, 1, 2},  // above the deleted one: moves down with its profile
+      {4, 1, 0, 1, 0},  // below: stays
+      {4, 1, 1, 1, 1},  // the deleted one: the new current profile
+      {4, 3, 3, 2, 2},  // the last one, deleted: the new current profile
+      {4, 2, 3, 2, 2},  // the last one moves up
+      {2, 0, 1, 0, 0}, {2, 1, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    auto block = DefaultBlock(c.totle);
+    for (int i = 0; i < c.totle; ++i) block->profiles[i].groupId = 10 + i;
+    block->header.current = c.current;
+    block->header.active = c.active;
+    const int activeGroup = block->profiles[c.active].groupId;
+    ASSERT_TRUE(DeleteProfile(*block));
+    const ConfigHeader& h = block->header;
+    EXPECT_EQ(h.current, c.wantCurrent) << c.totle << c.current << c.active;
+    EXPECT_EQ(h.active, c.wantActive) << c.totle << c.current << c.active;
+    ASSERT_LT(h.active, h.totle);
+    if (c.active != c.current)
+      EXPECT_EQ(block->profiles[h.active].groupId, activeGroup) << "the same profile";
+  }
+}
+
 TEST(AddProfile, ReusesTheFreedSectionAndNamesTheProfileUniquely) {
   auto block = DefaultBlock(6);
   NameUnnamedProfiles(*block, u"Profile");

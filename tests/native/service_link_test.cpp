@@ -4,7 +4,9 @@
 
 #include "device/ServiceLink.h"
 #include "macro/Libraries.h"
+#include "settings/FileIo.h"
 #include "settings/SettingsFile.h"
+#include "tests/LibraryFixture.h"
 #include "tests/native/TestFiles.h"
 
 namespace {
@@ -77,6 +79,50 @@ TEST(ApplySettingsToFiles, FillsOnlyTheCurrentProfileAndMakesItActive) {
   EXPECT_EQ(b.profiles[2].slots[4].events[0].code, 4) << "fire code of pattern number 2";
   EXPECT_EQ(b.profiles[1].slots[3].count, 0) << "other profiles keep what they had";
   EXPECT_EQ(b.profiles[1].slots[3].code, kCodeMacro);
+}
+
+TEST(ApplySettingsToFiles, LeavesFilesThatCouldNotBeReadAsTheyAre) {
+  ScratchDir dir;
+  const auto settingsPath = dir / "GamingMouse";
+  const auto macroPath = dir / "MacroSetting";
+  {
+    SettingsStore settings(settingsPath);
+    ASSERT_TRUE(settings.Reload());
+    Libraries libraries(dir.path());
+    libraries.Reload();
+    SaveOneKeyMacro(libraries);
+    AssignMacro(settings.config().profiles[0].slots[3], 0, 0, 0);
+    ASSERT_TRUE(ApplySettingsToFiles(settings, libraries));
+  }
+
+  // A macro library above the read limit: not rewritten, and the slots keep
+  // the events they last received instead of losing them.
+  std::filesystem::resize_file(macroPath, kMaxSettingsFileBytes + 1);
+  const std::string library = ReadBytes(macroPath);
+  {
+    SettingsStore settings(settingsPath);
+    ASSERT_TRUE(settings.Reload());
+    Libraries libraries(dir.path());
+    EXPECT_FALSE(libraries.Reload());
+    EXPECT_TRUE(ApplySettingsToFiles(settings, libraries)) << "the settings are applied";
+    EXPECT_TRUE(ReadBytes(macroPath) == library);
+    SettingsStore back(settingsPath);
+    ASSERT_TRUE(back.LoadOnly());
+    EXPECT_EQ(back.config().profiles[0].slots[3].count, 1);
+    EXPECT_EQ(back.config().profiles[0].slots[3].events[0].code, 0x14);
+  }
+
+  // A settings file above the read limit: the program runs on defaults and the
+  // apply does not write them over the user's file.
+  std::filesystem::resize_file(macroPath, 0);
+  std::filesystem::resize_file(settingsPath, kMaxSettingsFileBytes + 1);
+  const std::string settingsBytes = ReadBytes(settingsPath);
+  SettingsStore settings(settingsPath);
+  EXPECT_FALSE(settings.Reload());
+  Libraries libraries(dir.path());
+  libraries.Reload();
+  EXPECT_FALSE(ApplySettingsToFiles(settings, libraries));
+  EXPECT_TRUE(ReadBytes(settingsPath) == settingsBytes);
 }
 
 }  // namespace

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstring>
+#include <functional>
+
+#include "settings/FileIo.h"
 #include "settings/SettingsFile.h"
 #include "settings/Utf.h"
 #include "tests/native/TestFiles.h"
@@ -179,6 +184,159 @@ TEST_F(SettingsFileTest, DeleteWritesOnlyTheGlobalSection) {
   EXPECT_EQ(ini.ReadInt(u"Setting", u"Totle", 0), 5);
   EXPECT_EQ(ini.ReadInt(u"Setting", u"2", -1), 3);
   EXPECT_EQ(ini.ReadInt(u"Profile2Setting", u"GroupID", -1), 0) << "the old section stays";
+}
+
+// Every write the program makes of the settings file, each on a store freshly
+// loaded from `path`. 0 when each load reported the file unreadable and each
+// write was refused, else 1 + the index of the first write that was not.
+int WritesOfAnUnreadableFile(const std::filesystem::path& path) {
+  using Write = std::function<bool(SettingsStore&)>;
+  const Write writes[] = {
+      [](SettingsStore& s) { return s.Save(); },  // apply
+      [](SettingsStore& s) {
+        bool written = true;
+        s.AddProfile(u"Profile", &written);
+        return written;
+      },
+      [](SettingsStore& s) { return s.DeleteProfile(); },
+      [](SettingsStore& s) { return s.WriteCurrentProfileAndGlobal(); },  // import
+      [](SettingsStore& s) { return s.Reload(); },  // a reload of a file that cannot be read
+  };
+  for (int i = 0; i < static_cast<int>(std::size(writes)); ++i) {
+    SettingsStore store(path);
+    if (store.LoadOnly() || !store.unreadable() || writes[i](store)) return i + 1;
+  }
+  return 0;
+}
+
+class UnreadableSettingsTest : public SettingsFileTest {
+ protected:
+  // A settings file with one named profile, as the user had it.
+  std::string MakeUsersFile() {
+    SettingsStore store(path);
+    EXPECT_TRUE(store.Reload());
+    SetFixedText(store.config().profiles[1].name, u"Mine");
+    EXPECT_TRUE(store.Save());
+    return ReadBytes(path);
+  }
+};
+
+TEST_F(UnreadableSettingsTest, AFileAboveTheReadLimitIsNeverWritten) {
+  MakeUsersFile();
+  std::filesystem::resize_file(path, kMaxSettingsFileBytes + 1);
+  const std::string before = ReadBytes(path);
+  EXPECT_EQ(WritesOfAnUnreadableFile(path), 0);
+  EXPECT_TRUE(ReadBytes(path) == before) << "the file is byte-identical";
+
+  SettingsStore store(path);
+  EXPECT_FALSE(store.LoadOnly());
+  EXPECT_EQ(store.config().header.totle, 6) << "the program runs on the defaults";
+  EXPECT_EQ(FixedText(store.config().profiles[1].name), u"");
+}
+
+TEST_F(UnreadableSettingsTest, AFileWithoutReadPermissionIsNeverWritten) {
+  const std::string before = MakeUsersFile();
+  GiveToOrdinaryUser(dir.path());
+  GiveToOrdinaryUser(path);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+  EXPECT_EQ(RunAsOrdinaryUser([this] { return WritesOfAnUnreadableFile(path); }), 0);
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_write);
+}
+
+TEST_F(UnreadableSettingsTest, AFileThatBecomesReadableAfterTheLoadIsStillNotWritten) {
+  const std::string users = MakeUsersFile();
+  std::filesystem::resize_file(path, kMaxSettingsFileBytes + 1);
+  SettingsStore store(path);
+  EXPECT_FALSE(store.Reload());
+  std::filesystem::resize_file(path, users.size());
+  // Memory holds the defaults, not the file: writing them would lose "Mine".
+  EXPECT_FALSE(store.Save());
+  EXPECT_FALSE(store.DeleteProfile());
+  EXPECT_EQ(ReadBytes(path), users);
+  EXPECT_TRUE(store.Reload()) << "a reload that reads the file ends the refusal";
+  EXPECT_EQ(FixedText(store.config().profiles[1].name), u"Mine");
+  EXPECT_TRUE(store.Save());
+}
+
+TEST_F(SettingsFileTest, SomethingElseThanAFileIsUnreadableNotEmpty) {
+  std::filesystem::create_directory(path);
+  SettingsStore store(path);
+  EXPECT_FALSE(store.Reload()) << "a first-start write must not be reported for a folder";
+  EXPECT_TRUE(store.unreadable());
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+// The header and profiles in use of two blocks, field by field.
+void ExpectSameSettings(const MouseConfig& a, const MouseConfig& b, const std::string& what) {
+  EXPECT_EQ(a.header.totle, b.header.totle) << what;
+  EXPECT_EQ(a.header.current, b.header.current) << what;
+  EXPECT_EQ(a.header.active, b.header.active) << what;
+  for (int i = 0; i < a.header.totle && i < kMaxProfiles; ++i) {
+    EXPECT_EQ(a.header.section[i], b.header.section[i]) << what << ", slot " << i;
+    EXPECT_EQ(std::memcmp(&a.profiles[i], &b.profiles[i], sizeof(ProfileRecord)), 0)
+        << what << ", profile " << i << ": " << Utf16ToUtf8(FixedText(a.profiles[i].name))
+        << " in memory, " << Utf16ToUtf8(FixedText(b.profiles[i].name)) << " in the file";
+  }
+}
+
+TEST_F(SettingsFileTest, AfterAnyWriteTheFileReloadsToWhatMemoryHeld) {
+  // Slot 0's number 7 is repaired to 0, where slot 1's data lies; slot 1 is
+  // then renumbered to 1.
+  const char* outOfRange =
+      "[Setting]\nTotle=2\nActive=1\n0=7\n1=0\n[Profile0Setting]\nProfil_Name=Second\n"
+      "[Profile7Setting]\nProfil_Name=First\nDPI_Cur=5\n";
+  // A count of 0 gives one profile of defaults, not the one in Profile0Setting.
+  const char* noCount = "[Setting]\nTotle=0\n[Profile0Setting]\nProfil_Name=Old\nGroupID=4\n";
+  // Slot 0 (-1) and slot 2 (a duplicate of 5) are repaired; slot 1 is not.
+  const char* mixed =
+      "[Setting]\nTotle=3\nCurrent=2\n0=-1\n1=5\n2=5\n[Profile5Setting]\nProfil_Name=B\n"
+      "[Profile0Setting]\nProfil_Name=Stale\n[Profile1Setting]\nProfil_Name=Stale too\n";
+  const auto remove = [](int index) {
+    return [index](SettingsStore& s) {
+      s.config().header.current = index;
+      return s.DeleteProfile();
+    };
+  };
+  const auto add = [](SettingsStore& s) {
+    bool written = false;
+    return s.AddProfile(u"Profile", &written) == kAccepted && written;
+  };
+  const auto import = [](SettingsStore& s) { return s.WriteCurrentProfileAndGlobal(); };
+  struct Case {
+    const char* what;
+    const char* file;
+    std::function<bool(SettingsStore&)> write;
+    std::vector<std::u16string> names;  // of the profiles after the write
+    int active;
+  };
+  const Case cases[] = {
+      {"out of range, delete 1", outOfRange, remove(1), {u"First"}, 0},
+      {"out of range, delete 0", outOfRange, remove(0), {u"Second"}, 0},
+      {"out of range, add", outOfRange, add, {u"First", u"Second", u"Profile 1"}, 1},
+      {"out of range, import", outOfRange, import, {u"First", u"Second"}, 1},
+      {"no count, add", noCount, add, {u"", u"Profile 1"}, 0},
+      {"no count, import", noCount, import, {u""}, 0},
+      {"mixed, delete 0", mixed, remove(0), {u"B", u"B"}, 0},
+      {"mixed, delete 2", mixed, remove(2), {u"", u"B"}, 0},
+      {"mixed, add", mixed, add, {u"", u"B", u"B", u"Profile 1"}, 0},
+  };
+  for (const Case& c : cases) {
+    WriteBytes(path, c.file);
+    SettingsStore store(path);
+    ASSERT_TRUE(store.LoadOnly()) << c.what;
+    ASSERT_TRUE(c.write(store)) << c.what;
+    std::vector<std::u16string> names;
+    for (int i = 0; i < store.config().header.totle; ++i)
+      names.emplace_back(FixedText(store.config().profiles[i].name));
+    EXPECT_EQ(names, c.names) << c.what;
+    EXPECT_EQ(store.config().header.active, c.active) << c.what;
+
+    SettingsStore reread(path);
+    ASSERT_TRUE(reread.LoadOnly()) << c.what;
+    ExpectSameSettings(store.config(), reread.config(), c.what);
+    EXPECT_EQ(reread.unwrittenSections(), 0) << c.what;
+  }
 }
 
 }  // namespace

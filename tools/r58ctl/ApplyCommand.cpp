@@ -15,9 +15,13 @@ void AddApplyCommand(CLI::App& app) {
     const std::filesystem::path path = PathArg(file);
     RequireFile(path);
     SettingsStore settings(path);
-    settings.Reload();
+    if (!settings.Reload()) FailUnreadable(path);
     Libraries libraries(path.parent_path());
     libraries.Reload();
+    // The apply rewrites the macro library and fills slots from both: it is
+    // refused whole when one of them could not be read.
+    for (const Library* library : {&libraries.macros, &libraries.patterns})
+      if (library->unreadable()) FailUnreadable(library->path());
     if (!ApplySettingsToFiles(settings, libraries))
       throw ToolExit{kExitFileError, "cannot write " + PathText(path)};
     const bool told = NotifyService(UM_SERVICE_APPLY);

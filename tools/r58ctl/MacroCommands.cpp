@@ -41,7 +41,7 @@ Library LoadLibrary(const LibraryArgs& a, bool mustExist) {
   const std::filesystem::path path = PathArg(a.library);
   if (mustExist) RequireFile(path);
   Library lib(a.kind, path);
-  lib.LoadLibraryFile();
+  if (!lib.LoadLibraryFile()) FailUnreadable(path);
   return lib;
 }
 
@@ -68,7 +68,7 @@ int MarkerFromSettings(const Library& lib, int position, const LibraryArgs& a) {
   const std::filesystem::path path = PathArg(a.settings);
   RequireFile(path);
   SettingsStore store(path);
-  store.LoadOnly();
+  if (!store.LoadOnly()) FailUnreadable(path);
   const MouseConfig& c = store.config();
   const std::vector<int> markers =
       lib.InUseMarkers(c.profiles[c.header.current], EntryWord(a, c.header.lanId));
@@ -88,6 +88,9 @@ void Fail(LibraryResult result, const std::filesystem::path& path) {
       throw ToolExit{kExitFileError, "no such file: " + PathText(path)};
     case kLibraryWriteFailed:
       throw ToolExit{kExitFileError, "cannot write " + PathText(path)};
+    case kLibraryFileUnreadable:
+    case kLibraryUnreadable:
+      FailUnreadable(path);
     case kLibraryNothingDone:
       throw ToolExit{kExitUsage, "no entry there"};
   }
@@ -126,7 +129,7 @@ void AddLibraryCommands(CLI::App& app, LibraryArgs& a, const char* name, const c
     RequireFile(file);
     int position = -1;
     const LibraryResult r = lib.ImportRecord(file, &position);
-    Fail(r, r == kLibraryWriteFailed ? lib.path() : file);
+    Fail(r, r == kLibraryWriteFailed || r == kLibraryUnreadable ? lib.path() : file);
     PrintJson(EntryJson(lib, position));
   });
 

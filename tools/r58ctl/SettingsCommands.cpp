@@ -86,7 +86,15 @@ std::u16string ProfileWord(const std::string& skinArg, int lanId) {
 }
 
 void WriteFailed(const SettingsStore& store) {
+  if (store.unreadable()) FailUnreadable(store.path());
   throw ToolExit{kExitFileError, "cannot write " + PathText(store.path())};
+}
+
+// Loads an existing settings file as the program does; a file that cannot be
+// read ends the tool before anything is written.
+void LoadExisting(SettingsStore& store) {
+  RequireFile(store.path());
+  if (!store.LoadOnly()) FailUnreadable(store.path());
 }
 
 }  // namespace
@@ -102,10 +110,8 @@ void AddSettingsCommands(CLI::App& app) {
       settings->add_subcommand("dump", "load and validate FILE as the program does; print it");
   dump->add_option("FILE", file)->required();
   dump->callback([] {
-    const std::filesystem::path path = PathArg(file);
-    RequireFile(path);
-    SettingsStore store(path);
-    store.LoadOnly();
+    SettingsStore store(PathArg(file));
+    LoadExisting(store);
     const MouseConfig& c = store.config();
     Json out = HeaderJson(c.header);
     Json profiles = Json::array();
@@ -130,10 +136,8 @@ void AddSettingsCommands(CLI::App& app) {
   add->add_option("FILE", file)->required();
   add->add_option("--skin", skin, "skin file whose string 16 names new profiles");
   add->callback([] {
-    const std::filesystem::path path = PathArg(file);
-    RequireFile(path);
-    SettingsStore store(path);
-    store.LoadOnly();
+    SettingsStore store(PathArg(file));
+    LoadExisting(store);
     const std::u16string word = ProfileWord(skin, store.config().header.lanId);
     NameUnnamedProfiles(store.config(), word);
     bool written = false;
@@ -148,11 +152,9 @@ void AddSettingsCommands(CLI::App& app) {
   del->add_option("INDEX", index)->required();
   del->add_option("--skin", skin, "skin file whose string 16 names unnamed profiles");
   del->callback([] {
-    const std::filesystem::path path = PathArg(file);
     const long long i = NumberArg(index, "INDEX");
-    RequireFile(path);
-    SettingsStore store(path);
-    store.LoadOnly();
+    SettingsStore store(PathArg(file));
+    LoadExisting(store);
     if (i < 0 || i >= store.config().header.totle)
       throw ToolExit{kExitUsage, "no profile " + index};
     NameUnnamedProfiles(store.config(), ProfileWord(skin, store.config().header.lanId));

@@ -7,6 +7,7 @@
 #include <windows.h>
 #endif
 
+#include "settings/FileIo.h"
 #include "settings/Utf.h"
 
 namespace {
@@ -60,6 +61,14 @@ std::filesystem::path ToolFolder() {
 
 void RequireFile(const std::filesystem::path& path) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec))
+  if (!std::filesystem::exists(path, ec))
     throw ToolExit{kExitFileError, "no such file: " + PathText(path)};
+  if (!std::filesystem::is_regular_file(path, ec)) FailUnreadable(path);
+}
+
+void FailUnreadable(const std::filesystem::path& path) {
+  throw ToolExit{kExitFileError, "cannot read " + PathText(path) +
+                                     " (locked, no read permission, not a file or larger than " +
+                                     std::to_string(kMaxSettingsFileBytes >> 20) +
+                                     " MiB); left as it is"};
 }

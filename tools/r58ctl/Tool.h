@@ -13,7 +13,7 @@ enum ExitCode : int {
   kExitDone = 0,
   kExitRefused = 1,   // a rule of the program said no
   kExitUsage = 2,     // bad usage, unknown command, index that does not exist
-  kExitFileError = 3  // missing, unreadable or unwritable file
+  kExitFileError = 3  // missing, unreadable or unwritable file; nothing was written
 };
 
 // Thrown by a command to end the tool with a message on standard error.
@@ -32,6 +32,9 @@ void PrintJson(const Json& value);
 std::filesystem::path ToolFolder();
 // Fails with exit code 3 when the file does not exist or is not a file.
 void RequireFile(const std::filesystem::path& path);
+// Ends the tool with exit code 3: the file exists but could not be read whole,
+// so it was not written either.
+[[noreturn]] void FailUnreadable(const std::filesystem::path& path);
 
 // Each command group lives in its own file and registers itself at start-up:
 //   static const bool registered = RegisterCommandGroup(&AddMacroCommands);
