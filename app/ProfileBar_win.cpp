@@ -103,3 +103,14 @@ Changes ProfileBar::FinishRename(bool commit) {
   nameEdit_.ShowWindow(SW_HIDE);
   return kNothingChanged;
 }
+
+Changes ProfileBar::OnProfilePick(int value) {
+  const int index = value - 16;
+  MouseConfig& config = ctx_.config();
+  if (index < 0 || index >= config.header.totle || index == config.header.current)
+    return kNothingChanged;
+  config.header.current = index;
+  return kProfilesChanged;
+}
+
+Changes ProfileBar::OnEditPick(int) { return kNothingChanged; }

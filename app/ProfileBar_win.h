@@ -25,6 +25,10 @@ class ProfileBar : public MainArea {
   // or name, and always for the current profile.
   void UpdateHover(POINT screenPoint);
 
+  // A profile picked in the drop-down (16 + index) and an edit-menu command (48..63).
+  Changes OnProfilePick(int value);
+  Changes OnEditPick(int value);
+
   HWND nameEdit() const { return nameEdit_; }
   // Ends an in-place rename; `commit` keeps the typed name.
   Changes FinishRename(bool commit);

@@ -295,9 +295,10 @@ void CQoxelDlg::OnMenuPick(WPARAM wParam, LPARAM lParam) {
       Refresh(sensitivityPage_.OnLevelPick(value));
       break;
     case MenuPick::kProfile:
-      // The profile drop-down comes with the profile bar's menus.
+      Refresh(profileBar_.OnProfilePick(value));
       break;
     case MenuPick::kProfileEdit:
+      Refresh(profileBar_.OnEditPick(value));
       break;
     case MenuPick::kEffect:
       Refresh(lightingPage_.OnEffectPick(value));

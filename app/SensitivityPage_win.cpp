@@ -105,4 +105,13 @@ bool SensitivityPage::OnClick(POINT) { return false; }
 
 void SensitivityPage::OnMouseMove(POINT) {}
 
-void SensitivityPage::OnServiceLevel(int, int) {}
+void SensitivityPage::OnServiceLevel(int profile, int level) {
+  MouseConfig& config = ctx_.config();
+  // Both come from another process: only a profile in use and a level 0..6.
+  if (profile < 0 || profile >= config.header.totle || level < 0 || level >= kLevels) return;
+  config.profiles[profile].dpiCur = level;
+  // Another profile's level is stored but not shown over the one on screen.
+  if (profile != config.header.current) return;
+  level_.SetSliderPos(level);
+  InvalidateRect(ctx_.window, &levelArea_, FALSE);
+}
