@@ -251,3 +251,16 @@ TEST(FixedText, CutsWithoutSplittingASurrogatePair) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FixedText, EndsAtAnEmbeddedTerminatorAndKeepsNothingAfterIt) {
+  // A value read from a file may hold a zero unit; the field then holds what
+  // a save writes and a reload reads, and nothing after it.
+  char16_t field[6];
+  SetFixedText(field, std::u16string_view(u"a\0b\0c", 5));
+  EXPECT_EQ(std::u16string(FixedText(field)), u"a");
+  for (char16_t unit : field) EXPECT_TRUE(unit == u'a' || unit == u'\0');
+}
+
+}  // namespace
