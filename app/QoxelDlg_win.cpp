@@ -150,18 +150,24 @@ bool CQoxelDlg::CompleteNextScreen() {
   return false;
 }
 
-void CQoxelDlg::CompleteScreenOf(int page) {
+bool CQoxelDlg::CompleteScreenOf(int page) {
   const Screen needed = page == PAGE_SENSITIVITY ? Screen::kSensi
                         : page == PAGE_LIGHTING  ? Screen::kLight
                         : page == PAGE_LIBRARY   ? Screen::kLists
                                                  : Screen::kMouse;
-  while (!builder_.IsComplete(needed) && CompleteNextScreen()) {
-  }
+  bool completed = false;
+  while (!builder_.IsComplete(needed) && CompleteNextScreen()) completed = true;
+  return completed;
 }
 
 void CQoxelDlg::ShowPage(int page) {
-  CompleteScreenOf(page);
   ctx_.page = page;
+  // A completed screen's controls got the skin's captions: the settings'
+  // again, which ends in showing the page.
+  if (CompleteScreenOf(page)) {
+    RefreshProfileBar();
+    return;
+  }
   const PageView view = ViewOfPage(page, ctx_.profile());
   if (view.rowHoverTimer)
     SetTimer(TIMER_ROW_HOVER, kHoverPeriodMs);
@@ -377,7 +383,10 @@ void CQoxelDlg::OnDestroy() {
 void CQoxelDlg::OnTimer(UINT_PTR id) {
   if (id == TIMER_COMPLETE_BUILD) {
     // One screen per turn, so that input is handled in between.
-    if (!CompleteNextScreen()) KillTimer(TIMER_COMPLETE_BUILD);
+    if (CompleteNextScreen())
+      RefreshProfileBar();
+    else
+      KillTimer(TIMER_COMPLETE_BUILD);
     return;
   }
   if (id == TIMER_RGB_ENTRY) {

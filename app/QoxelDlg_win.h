@@ -65,8 +65,8 @@ class CQoxelDlg : public CDialog, private MainHost {
   // Reads the sheets of the next screen the first build left out and gives
   // its controls their faces; false when every screen is complete.
   bool CompleteNextScreen();
-  // The screen a page shows, completed now if it is not yet.
-  void CompleteScreenOf(int page);
+  // The screen a page shows, completed now if it is not yet; true when it was not.
+  bool CompleteScreenOf(int page);
   // After the background picture changed: slider tracks and image-button
   // backgrounds are cut from the new backdrop.
   void RecutBackdrops();
