@@ -1,0 +1,63 @@
+#include "editors/EditorSkin_win.h"
+
+#include "controls/ControlDraw_win.h"
+#include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
+#include "skin/SkinDraw_win.h"
+#include "skin/SkinImages_win.h"
+
+void EditorSheets::Load(std::u16string_view screen) {
+  main = LoadScreenSheet(screen, u"Main");
+  over = LoadScreenSheet(screen, u"Over");
+  down = LoadScreenSheet(screen, u"Down");
+  disabled = LoadScreenSheet(screen, u"Disabled");
+}
+
+void EditorSheets::ReleaseFaces() {
+  over.reset();
+  down.reset();
+  disabled.reset();
+}
+
+void ShapeEditorWindow(HWND window) {
+  SIZE size{};
+  const UniqueBitmap mask = LoadScreenSheet(kMacroScreen, u"Mask", &size);
+  if (!mask) return;
+  SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  ApplyWindowOutline(window, mask.get());
+}
+
+RECT EntryRect(std::u16string_view section, std::u16string_view key) {
+  const SkinEntry entry = ParseSkinEntry(ReadSkinValue(section, key));
+  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+}
+
+void PlaceEditorButton(CBitmapBtn2& button, HWND parent, const EditorSheets& sheets,
+                       const RECT& rect, const RECT& faceRect) {
+  if (!button.GetSafeHwnd()) button.CreateButton(rect, parent, 0);
+  button.MoveWindow(rect);
+  button.LoadStateImages(sheets.main.get(), sheets.over.get(), sheets.down.get(),
+                         sheets.disabled.get(), faceRect);
+}
+
+RECT PlaceEditorButton(CBitmapBtn2& button, HWND parent, const EditorSheets& sheets,
+                       std::u16string_view section, std::u16string_view key) {
+  const SkinEntry entry = ParseSkinEntry(ReadSkinValue(section, key));
+  const RECT rect{entry.left, entry.top, entry.right, entry.bottom};
+  PlaceEditorButton(button, parent, sheets, rect, rect);
+  button.SetButtonText(Wide(entry.text));
+  return rect;
+}
+
+void PlaceEditorBox(CClrEdit& box, HWND parent, const RECT& rect, int fontHeight) {
+  // The sheet draws the box's frame; the edit sits inside it, its line
+  // centred.
+  const int inset = ((rect.bottom - rect.top) - (fontHeight + 2)) / 2;
+  RECT inner{rect.left + 4, rect.top + (inset > 1 ? inset : 1), rect.right - 2,
+             rect.bottom - (inset > 1 ? inset : 1)};
+  if (!box.GetSafeHwnd()) box.Create(WS_VISIBLE | ES_AUTOHSCROLL, inner, parent, 0);
+  box.MoveWindow(inner);
+  box.SendMessage(WM_SETFONT,
+                  reinterpret_cast<WPARAM>(CachedFont(fontHeight, FW_NORMAL, InterfaceFace())));
+}
