@@ -24,7 +24,7 @@ constexpr char16_t kSkinsFolder[] = u"skins\\";
 constexpr RECT kColumnBand{600, 379, 1040, 464};
 constexpr int kShotMenuRowHeight = 24;
 constexpr int kNameFontHeight = 18;
-constexpr int kBoxFontHeight = 16;
+constexpr int kBoxFontHeight = 15;
 constexpr int kTitleFontHeight = 20;
 constexpr int kTextFontHeight = 16;
 constexpr int kShotCaptionIndent = 8;

@@ -1,10 +1,18 @@
 #include "editors/EditorSkin_win.h"
 
+#include <algorithm>
+
 #include "controls/ControlDraw_win.h"
 #include "settings/WideText_win.h"
 #include "skin/ProgramPaths_win.h"
 #include "skin/SkinDraw_win.h"
 #include "skin/SkinImages_win.h"
+
+namespace {
+
+constexpr int kNarrowBox = 60;
+
+}  // namespace
 
 void EditorSheets::Load(std::u16string_view screen) {
   main = LoadScreenSheet(screen, u"Main");
@@ -52,12 +60,16 @@ RECT PlaceEditorButton(CBitmapBtn2& button, HWND parent, const EditorSheets& she
 
 void PlaceEditorBox(CClrEdit& box, HWND parent, const RECT& rect, int fontHeight) {
   // The sheet draws the box's frame; the edit sits inside it, its line
-  // centred.
-  const int inset = ((rect.bottom - rect.top) - (fontHeight + 2)) / 2;
-  RECT inner{rect.left + 4, rect.top + (inset > 1 ? inset : 1), rect.right - 2,
-             rect.bottom - (inset > 1 ? inset : 1)};
+  // centred. Narrow boxes keep every pixel for their digits.
+  const bool narrow = rect.right - rect.left < kNarrowBox;
+  const int vertical =
+      std::max(1, static_cast<int>((rect.bottom - rect.top) - (fontHeight + 2)) / 2);
+  const RECT inner{rect.left + (narrow ? 2 : 4), rect.top + vertical, rect.right - 1,
+                   rect.bottom - vertical};
   if (!box.GetSafeHwnd()) box.Create(WS_VISIBLE | ES_AUTOHSCROLL, inner, parent, 0);
   box.MoveWindow(inner);
   box.SendMessage(WM_SETFONT,
                   reinterpret_cast<WPARAM>(CachedFont(fontHeight, FW_NORMAL, InterfaceFace())));
+  // No margins inside the edit either.
+  if (narrow) box.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 }
