@@ -385,4 +385,101 @@ TEST_F(MacroEditorTest, NewWithAFullLibraryShowsWarning13AndOpensNoEditor) {
   EXPECT_EQ(watcher.seen().size(), 1u);
 }
 
+TEST_F(MacroEditorTest, TheRecordButtonBlinksOnlyWhileRecording) {
+  Open(kNewRecord);
+  auto* record = dynamic_cast<CBitmapBtn2*>(CWnd::FromHandle(Control(u"5")));
+  ASSERT_NE(record, nullptr);
+  EXPECT_FALSE(record->GetCheck());
+  Press(u"5");
+  bool seen[2] = {};
+  for (int i = 0; i < 14; ++i) {
+    PumpDialog(100);
+    seen[record->GetCheck() ? 1 : 0] = true;
+  }
+  EXPECT_TRUE(seen[0] && seen[1]) << "no blinking while recording";
+  Press(u"5");
+  for (int i = 0; i < 8; ++i) {
+    PumpDialog(100);
+    EXPECT_FALSE(record->GetCheck()) << "blinking after recording stopped";
+  }
+}
+
+TEST_F(MacroEditorTest, AnEditorOnALibraryThatCannotBeReadNeverOpens) {
+  LibraryEntry record;
+  record.name = u"Kept";
+  record.number = 0;
+  record.events = EventsFromText("A+ 10 A-").list;
+  Store(record, LibraryKind::kMacro);
+  const std::filesystem::path file = libraries_->macros.path();
+  HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  libraries_->Reload();
+  ASSERT_TRUE(libraries_->macros.unreadable());
+  WarningWatcher watcher;
+  EXPECT_EQ(EditMacro(nullptr, *libraries_, kNewEntryPosition), IDCANCEL);
+  EXPECT_FALSE(watcher.editorSeen());
+  CloseHandle(held);
+  ASSERT_TRUE(libraries_->macros.LoadLibraryFile());
+  ASSERT_EQ(libraries_->macros.size(), 1);
+  EXPECT_EQ(libraries_->macros.entries()[0].name, u"Kept");
+}
+
+// The event list on its own.
+class MacroListTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    ASSERT_TRUE(list_.CreateList(RECT{10, 10, 370, 340}, host_.m_hWnd));
+    for (const wchar_t* text : {L"A", L"10 ms", L"A"}) list_.AddRow(text, kIconPress);
+  }
+  std::vector<WPARAM> Clicks() const {
+    std::vector<WPARAM> rows;
+    for (const auto& got : host_.Of(UM_MACROLIST_CLICK)) rows.push_back(got.wParam);
+    return rows;
+  }
+  void Arrow(WPARAM key) {
+    list_.SendMessage(WM_KEYDOWN, key, 0);
+    list_.SendMessage(WM_KEYUP, key, 0);
+    PumpMessages(50);
+  }
+  ControlHost host_;
+  CListBoxMacro list_;
+};
+
+TEST_F(MacroListTest, DeletingTheLastRowSelectsTheNewLastRow) {
+  list_.SetCurSel(2);
+  list_.DeleteRow(2);
+  EXPECT_EQ(list_.GetCount(), 2);
+  EXPECT_EQ(list_.GetCurSel(), 1);
+  list_.DeleteRow(0);
+  EXPECT_EQ(list_.GetCurSel(), 0) << "the same position";
+  EXPECT_EQ(list_.GetText(0), L"10 ms");
+}
+
+TEST_F(MacroListTest, ArrowsMoveOnReleaseAndTellTheParentButNotPastTheEnds) {
+  list_.SetCurSel(0);
+  Arrow(VK_UP);
+  EXPECT_EQ(list_.GetCurSel(), 0);
+  Arrow(VK_DOWN);
+  Arrow(VK_DOWN);
+  Arrow(VK_DOWN);
+  EXPECT_EQ(list_.GetCurSel(), 2);
+  EXPECT_EQ(Clicks(), (std::vector<WPARAM>{1, 2}));
+  // The press alone moves nothing.
+  list_.SendMessage(WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(list_.GetCurSel(), 2);
+}
+
+TEST_F(MacroListTest, AClickSelectsTheRowAndTellsTheParent) {
+  RECT row{};
+  list_.GetItemRect(1, &row);
+  list_.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, (row.top + row.bottom) / 2));
+  list_.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(40, (row.top + row.bottom) / 2));
+  PumpMessages(50);
+  EXPECT_EQ(list_.GetCurSel(), 1);
+  EXPECT_EQ(Clicks(), std::vector<WPARAM>{1});
+  EXPECT_EQ(row.bottom - row.top, kMacroRowHeight);
+}
+
 }  // namespace
