@@ -3,7 +3,6 @@
 #include "controls/BtnMenu_win.h"
 #include "controls/ControlDraw_win.h"
 #include "device/WindowTitles.h"
-#include "dialogs/WarnDlg_win.h"
 #include "editors/hook/KBHookLibrary_win.h"
 #include "framework/Paint_win.h"
 #include "framework/ResourceIds.h"
@@ -22,8 +21,6 @@ constexpr char16_t kPositions[] = u"MACRO_EDIT_POS";
 constexpr char16_t kInitialDelay[] = u"50";
 constexpr char16_t kInitialCount[] = u"1";
 constexpr int kBoxFontHeight = 18;
-constexpr int kTitleFontHeight = 20;
-constexpr int kTextFontHeight = 16;
 // The in-place delay editor stands this far in from the row's left edge and
 // takes at most this many digits.
 constexpr int kDelayEditorIndent = 40;
@@ -32,17 +29,6 @@ constexpr int kRepeatNTimes = 1;
 
 constexpr const char16_t* kDelayModeKeys[] = {u"10", u"11", u"12"};
 constexpr const char16_t* kRepeatKeys[] = {u"13", u"14", u"15", u"16"};
-// Texts the dialog paints, besides the title "26" and the hint "40".
-constexpr const char16_t* kLabelKeys[] = {u"27", u"28", u"29", u"30", u"31",
-                                          u"32", u"33", u"34", u"35", u"36"};
-
-std::wstring BoxText(const CWnd& box) { return box.GetWindowText(); }
-
-void SetBoxText(const CWnd& box, std::u16string_view text) {
-  box.SetWindowText(Wide(text));
-  const int end = static_cast<int>(text.size());
-  box.SendMessage(EM_SETSEL, end, end);
-}
 
 }  // namespace
 
@@ -116,7 +102,7 @@ void CDlgMacroSet::FillList(int select) {
 }
 
 void CDlgMacroSet::UpdateSaveButton() {
-  save_.EnableWindow(SaveAllowed(recorder_.recording, draft_.events.count, U16(BoxText(name_))));
+  save_.EnableWindow(SaveAllowed(recorder_.recording, draft_.events.count, (BoxText(name_))));
 }
 
 void CDlgMacroSet::SetRecordingControls() {
@@ -161,7 +147,7 @@ LRESULT CDlgMacroSet::OnHookReport(WPARAM wParam, LPARAM lParam) {
   report.overRecordButton =
       GetCursorPos(&cursor) && GetWindowRect(record_, &button) && PtInRect(&button, cursor);
   report.selection = list_.GetCurSel();
-  report.typedDelay = BoxNumber(U16(BoxText(delayBox_)));
+  report.typedDelay = BoxNumber((BoxText(delayBox_)));
   const RecordResult result = recorder_.Record(draft_.events, report);
   ShowRecorded(result);
   return result.HandlerResult();
@@ -183,13 +169,10 @@ void CDlgMacroSet::ShowRecorded(const RecordResult& result) {
         list_.ReplaceRow(i, Wide(row.text), row.icon);
       }
       break;
-    case RecordResult::kStopped: {
+    case RecordResult::kStopped:
       ShowRecordingState(false);
-      CWarnDlg warning(this);
-      warning.m_nMessage = result.warning;
-      warning.DoModal();
+      ShowWarning(this, result.warning);
       break;
-    }
     case RecordResult::kIgnored:
       break;
   }
@@ -271,30 +254,19 @@ void CDlgMacroSet::Show(const CWnd& box, bool shown) {
 }
 
 void CDlgMacroSet::CapBoxesOnKeyRelease() {
-  if (auto capped = CappedBoxText(U16(BoxText(delayBox_)), kMaxDelay))
-    SetBoxText(delayBox_, *capped);
+  if (auto capped = CappedBoxText((BoxText(delayBox_)), kMaxDelay)) SetBoxText(delayBox_, *capped);
   if (::GetFocus() == countBox_.GetSafeHwnd())
-    if (auto capped = CappedBoxText(U16(BoxText(countBox_)), kMaxRepeatCount))
+    if (auto capped = CappedBoxText((BoxText(countBox_)), kMaxRepeatCount))
       SetBoxText(countBox_, *capped);
 }
 
 void CDlgMacroSet::Save() {
   if (recorder_.recording) StartRecording(false);
-  draft_.name = U16(BoxText(name_));
-  draft_.repeatCount = BoxNumber(U16(BoxText(countBox_)));
+  draft_.name = (BoxText(name_));
+  draft_.repeatCount = BoxNumber((BoxText(countBox_)));
   if (!SaveAllowed(false, draft_.events.count, draft_.name)) return;
-  const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  const LibraryResult result = macros_.SaveEditedRecord(MacroToSave(draft_), draft_.isNew);
-  SetCursor(previous);
-  if (result != kLibraryDone) {
-    // Nothing was written: the macro stays in the editor.
-    if (WarningOf(result) != kAccepted) {
-      CWarnDlg warning(this);
-      warning.m_nMessage = WarningOf(result);
-      warning.DoModal();
-    }
-    return;
-  }
+  // A refused save leaves the macro in the editor.
+  if (!SaveRecord(this, macros_, MacroToSave(draft_), draft_.isNew)) return;
   saved_ = true;
   EndDialog(IDOK);
 }
@@ -336,10 +308,7 @@ BOOL CDlgMacroSet::PreTranslateMessage(MSG* msg) {
     return CDialog::PreTranslateMessage(msg);
   // Keys pressed while recording are the macro, not typing.
   if (recorder_.recording) return TRUE;
-  // The dialog never closes on Enter or Escape.
-  if ((msg->message == WM_KEYDOWN || msg->message == WM_KEYUP || msg->message == WM_CHAR) &&
-      (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
-    return TRUE;
+  if (IsEnterOrEscape(*msg)) return TRUE;
   if (msg->message == WM_KEYUP) CapBoxesOnKeyRelease();
   return CDialog::PreTranslateMessage(msg);
 }
@@ -348,16 +317,9 @@ void CDlgMacroSet::OnPaint() {
   BufferedPaint buffer(m_hWnd);
   HDC dc = buffer.dc();
   DrawBitmap(dc, sheets_.main.get(), 0, 0);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
-  constexpr UINT kLine = DT_SINGLELINE | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS;
-  {
-    const SelectScope font(dc, CachedFont(kTitleFontHeight, FW_NORMAL, InterfaceFace()));
-    DrawSkinText(dc, kPositions, u"26", kLine);
-  }
-  const SelectScope font(dc, CachedFont(kTextFontHeight, FW_NORMAL, InterfaceFace()));
-  for (const char16_t* key : kLabelKeys) DrawSkinText(dc, kPositions, key, kLine);
-  DrawSkinText(dc, kPositions, u"40", DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+  // The title, the labels and the hint.
+  PaintEditorTexts(dc, kPositions, u"26",
+                   {u"27", u"28", u"29", u"30", u"31", u"32", u"33", u"34", u"35", u"36", u"40"});
 }
 
 LRESULT CDlgMacroSet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,7 +6,6 @@
 #include "controls/ControlDraw_win.h"
 #include "controls/ControlMessages.h"
 #include "device/WindowTitles.h"
-#include "dialogs/WarnDlg_win.h"
 #include "framework/Paint_win.h"
 #include "framework/ResourceIds.h"
 #include "macro/EditorBoxes.h"
@@ -25,26 +24,15 @@ constexpr RECT kColumnBand{600, 379, 1040, 464};
 constexpr int kShotMenuRowHeight = 24;
 constexpr int kNameFontHeight = 18;
 constexpr int kBoxFontHeight = 15;
-constexpr int kTitleFontHeight = 20;
-constexpr int kTextFontHeight = 16;
 constexpr int kShotCaptionIndent = 8;
 constexpr COLORREF kLockedNameColour = RGB(150, 150, 150);
 
 // The number box keys of column 0, by ShotBox.
 constexpr const char16_t* kBoxKeys[] = {u"20", u"21", u"22"};
-constexpr const char16_t* kLabelKeys[] = {u"31", u"32", u"33", u"34", u"35"};
 
 RECT Shifted(RECT rect, int dx) {
   OffsetRect(&rect, dx, 0);
   return rect;
-}
-
-std::u16string BoxText(const CWnd& box) { return U16(box.GetWindowText()); }
-
-void SetBoxText(const CWnd& box, std::u16string_view text) {
-  box.SetWindowText(Wide(text));
-  const int end = static_cast<int>(text.size());
-  box.SendMessage(EM_SETSEL, end, end);
 }
 
 }  // namespace
@@ -173,18 +161,8 @@ void CDlgPressureGunSet::Save() {
                                       BoxText(c.boxes[static_cast<int>(ShotBox::kHorizontal)]),
                                       BoxText(c.boxes[static_cast<int>(ShotBox::kVertical)]));
   }
-  const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  const LibraryResult result = patterns_.SaveEditedRecord(PatternToSave(draft_), draft_.isNew);
-  SetCursor(previous);
-  if (result != kLibraryDone) {
-    // Nothing was written: the pattern stays in the editor.
-    if (WarningOf(result) != kAccepted) {
-      CWarnDlg warning(this);
-      warning.m_nMessage = WarningOf(result);
-      warning.DoModal();
-    }
-    return;
-  }
+  // A refused save leaves the pattern in the editor.
+  if (!SaveRecord(this, patterns_, PatternToSave(draft_), draft_.isNew)) return;
   saved_ = true;
   closing_ = true;
   EndDialog(IDOK);
@@ -215,9 +193,7 @@ BOOL CDlgPressureGunSet::PreTranslateMessage(MSG* msg) {
   if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)
     return CDialog::PreTranslateMessage(msg);
   // The dialog never closes on Enter or Escape.
-  if ((msg->message == WM_KEYDOWN || msg->message == WM_KEYUP || msg->message == WM_CHAR) &&
-      (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
-    return TRUE;
+  if (IsEnterOrEscape(*msg)) return TRUE;
   if (msg->message == WM_KEYUP && !closing_) NormaliseBoxes();
   return CDialog::PreTranslateMessage(msg);
 }
@@ -238,15 +214,7 @@ void CDlgPressureGunSet::OnPaint() {
   }
   chart_.Draw(dc);
   steps_.Draw(dc);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
-  constexpr UINT kLine = DT_SINGLELINE | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS;
-  {
-    const SelectScope font(dc, CachedFont(kTitleFontHeight, FW_NORMAL, InterfaceFace()));
-    DrawSkinText(dc, kPositions, u"30", kLine);
-  }
-  const SelectScope font(dc, CachedFont(kTextFontHeight, FW_NORMAL, InterfaceFace()));
-  for (const char16_t* key : kLabelKeys) DrawSkinText(dc, kPositions, key, kLine);
+  PaintEditorTexts(dc, kPositions, u"30", {u"31", u"32", u"33", u"34", u"35"});
 }
 
 LRESULT CDlgPressureGunSet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/ControlDraw_win.h"
+#include "dialogs/WarnDlg_win.h"
 #include "settings/WideText_win.h"
 #include "skin/ProgramPaths_win.h"
 #include "skin/SkinDraw_win.h"
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr int kNarrowBox = 60;
+constexpr int kTitleFontHeight = 20;
+constexpr int kTextFontHeight = 16;
 
 }  // namespace
 
@@ -72,4 +75,48 @@ void PlaceEditorBox(CClrEdit& box, HWND parent, const RECT& rect, int fontHeight
                   reinterpret_cast<WPARAM>(CachedFont(fontHeight, FW_NORMAL, InterfaceFace())));
   // No margins inside the edit either.
   if (narrow) box.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+}
+
+void PaintEditorTexts(HDC dc, std::u16string_view section, std::u16string_view title,
+                      const std::vector<std::u16string_view>& labels) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(255, 255, 255));
+  constexpr UINT kLine = DT_SINGLELINE | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS;
+  {
+    const SelectScope font(dc, CachedFont(kTitleFontHeight, FW_NORMAL, InterfaceFace()));
+    DrawSkinText(dc, section, title, kLine);
+  }
+  const SelectScope font(dc, CachedFont(kTextFontHeight, FW_NORMAL, InterfaceFace()));
+  for (std::u16string_view key : labels) {
+    const bool wraps = ReadSkinValue(section, key).find(u"\\r\\n") != std::u16string::npos;
+    DrawSkinText(dc, section, key, wraps ? DT_LEFT | DT_NOPREFIX | DT_WORDBREAK : kLine);
+  }
+}
+
+std::u16string BoxText(const CWnd& box) { return U16(box.GetWindowText()); }
+
+void SetBoxText(const CWnd& box, std::u16string_view text) {
+  box.SetWindowText(Wide(text));
+  const int end = static_cast<int>(text.size());
+  box.SendMessage(EM_SETSEL, end, end);
+}
+
+bool IsEnterOrEscape(const MSG& msg) {
+  return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
+         (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+}
+
+void ShowWarning(CWnd* owner, Warning warning) {
+  CWarnDlg dialog(owner);
+  dialog.m_nMessage = warning;
+  dialog.DoModal();
+}
+
+bool SaveRecord(CWnd* owner, const Library& library, const LibraryEntry& record, bool isNew) {
+  const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  const LibraryResult result = library.SaveEditedRecord(record, isNew);
+  SetCursor(previous);
+  if (result == kLibraryDone) return true;
+  if (const Warning warning = WarningOf(result); warning != kAccepted) ShowWarning(owner, warning);
+  return false;
 }

@@ -1,15 +1,18 @@
-// What the macro and recoil editors share of the skin: their four screen
-// sheets, the outline of the macro editor's mask, and controls placed at
-// the entries of their position sections.
+// What the macro and recoil editors share: their four screen sheets, the
+// outline of the macro editor's mask, controls placed at the entries of their
+// position sections, their painted texts, their number boxes' text, their
+// keyboard rule and the warning of a refused save.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/BitmapBtn2_win.h"
 #include "controls/ClrEdit_win.h"
+#include "macro/Library.h"
 #include "skin/GdiHandles_win.h"
 #include "skin/SkinFile.h"
 
@@ -41,3 +44,22 @@ RECT PlaceEditorButton(CBitmapBtn2& button, HWND parent, const EditorSheets& she
 // A number or name box inside the frame the sheet draws at `rect`: white on
 // black, in the interface font.
 void PlaceEditorBox(CClrEdit& box, HWND parent, const RECT& rect, int fontHeight);
+
+// Draws the title entry in the larger font and the label entries, white; an
+// entry whose text holds a line break wraps.
+void PaintEditorTexts(HDC dc, std::u16string_view section, std::u16string_view title,
+                      const std::vector<std::u16string_view>& labels);
+
+std::u16string BoxText(const CWnd& box);
+// Replaces a box's text and puts the caret at its end.
+void SetBoxText(const CWnd& box, std::u16string_view text);
+
+// A key message of Enter or Escape: the editors never close on them.
+bool IsEnterOrEscape(const MSG& msg);
+
+// The warning dialog with message `warning`, modal over `owner`.
+void ShowWarning(CWnd* owner, Warning warning);
+
+// The editors' save: the record written under the wait cursor; a refusal
+// shows the warning it calls for, if any, over `owner`. True when written.
+bool SaveRecord(CWnd* owner, const Library& library, const LibraryEntry& record, bool isNew);

@@ -1,8 +1,8 @@
 #include "editors/Editors_win.h"
 
-#include "dialogs/WarnDlg_win.h"
 #include "editors/DlgMacroSet_win.h"
 #include "editors/DlgPressureGunSet_win.h"
+#include "editors/EditorSkin_win.h"
 #include "macro/Libraries.h"
 
 namespace {
@@ -16,9 +16,7 @@ bool MayOpen(HWND owner, const Library& library, int position) {
   if (library.unreadable()) return false;
   if (position != kNewEntryPosition) return library.HasPosition(position);
   if (library.CheckRoomForNew() == kLibraryDone) return true;
-  CWarnDlg warning(CWnd::FromHandle(owner));
-  warning.m_nMessage = kWarnLibraryFull;
-  warning.DoModal();
+  ShowWarning(CWnd::FromHandle(owner), kWarnLibraryFull);
   return false;
 }
 

@@ -1,6 +1,7 @@
 #include "editors/Rename_win.h"
 
 #include "controls/ControlDraw_win.h"
+#include "editors/EditorSkin_win.h"
 #include "framework/ResourceIds.h"
 #include "macro/EditorBoxes.h"
 #include "settings/WideText_win.h"
@@ -13,11 +14,6 @@ constexpr UINT kCommitRequest = WM_APP + 0x40;
 constexpr UINT kCancelRequest = WM_APP + 0x41;
 
 constexpr int kFontHeight = 18;
-
-bool IsEnterOrEscape(const MSG& msg) {
-  return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
-         (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
-}
 
 }  // namespace
 
@@ -84,10 +80,6 @@ LRESULT CRename::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kCancelRequest:
       Cancel();
-      return 0;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_CONTEXTMENU:
       return 0;
     default:
       break;
