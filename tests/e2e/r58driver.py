@@ -360,3 +360,90 @@ class Program:
 
     def wait_dialog(self, title, timeout=15):
         return wait_until(lambda: (find_windows(title) or [None])[0], timeout, what=title)
+
+
+# -- the macro and recoil editors
+
+EDITOR_TITLE = "Kestrelon_Macro"
+MACRO_POS = "MACRO_EDIT_POS"
+RECOIL_POS = "PRESSUREGUN_EDIT_POS"
+MACRO_ROW_HEIGHT = 30
+
+
+class Editor(Program):
+    """An editor window: opened alone by the test launcher on the per-user
+    libraries (open), or found after the main window opened it (attach)."""
+
+    @classmethod
+    def attach(cls, window):
+        editor = cls()
+        editor.window = window
+        return editor
+
+    def open(self, kind, position=-1, files=None):
+        """Starts editor_launcher.exe ("macro" or "pattern") on a fresh
+        per-user folder holding `files` {name: path}; returns once the editor
+        shows."""
+        self.launch(kind, position, files)
+        self.window = wait_until(lambda: (find_windows(EDITOR_TITLE) or [None])[0], 30,
+                                 what="the editor window")
+        self.settle(1.0)
+        return self
+
+    def launch(self, kind, position=-1, files=None):
+        shutil.rmtree(os.path.join(per_user_root(), "Kestrelon"), ignore_errors=True)
+        os.makedirs(per_user_folder(), exist_ok=True)
+        for name, path in (files or {}).items():
+            shutil.copyfile(path, self.file(name))
+        self.process = subprocess.Popen(
+            [WINE_EXEC, os.path.join(BIN, "editor_launcher.exe"), kind, str(position)],
+            env=wine_env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def exit_code(self, timeout=15):
+        assert self.wait_exit(timeout), "the editor did not close"
+        return self.process.returncode
+
+    def stop(self):
+        if self.running():
+            for w in find_windows(EDITOR_TITLE):
+                xdotool("windowclose", w)
+            if not self.wait_exit(10):
+                self.process.kill()
+                self.process.wait()
+
+    def gone(self, timeout=10):
+        wait_until(lambda: not find_windows(EDITOR_TITLE), timeout, what="the editor to close")
+
+    def macro_row(self, row):
+        """The centre of a row of the macro editor's event list."""
+        left, top, right, _ = self.skin.rect(MACRO_POS, "22")
+        return left + 60, top + row * MACRO_ROW_HEIGHT + MACRO_ROW_HEIGHT // 2
+
+    def click_macro_row(self, row):
+        self.click_at(self.macro_row(row))
+        self.settle(0.3)
+
+    def record_keys_and_a_click(self, *keys):
+        """Record on, the keys typed, a left click on the hint text (away from
+        the record button), record off."""
+        self.click(MACRO_POS, "5")
+        for key in keys:
+            self.key(key)
+        left, top, _, bottom = self.skin.rect(MACRO_POS, "40")
+        self.click_at((left + 40, (top + bottom) // 2))
+        self.settle(0.4)
+        self.click(MACRO_POS, "5")
+
+
+def library_entries(kind, path):
+    """The entries of a library file as r58ctl lists them ("macro" or "pattern")."""
+    return json.loads(r58ctl(kind, "list", path).stdout)
+
+
+def write_full_macro_library(path, count=100):
+    """A macro library file of `count` empty macros, numbers 0..count-1."""
+    lines = ["[Setting]", "Total=%d" % count] + ["%d=%d" % (i, i) for i in range(count)]
+    for i in range(count):
+        lines += ["[MacroProfile%d]" % i, "Name=Full %d" % i]
+    with open(path, "wb") as f:
+        f.write(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
