@@ -4,31 +4,17 @@
 
 #include "controls/ControlDraw_win.h"
 #include "device/WindowTitles.h"
+#include "dialogs/DialogSkin_win.h"
 #include "framework/ResourceIds.h"
 #include "settings/WideText_win.h"
-#include "skin/ProgramPaths_win.h"
 #include "skin/SkinDraw_win.h"
 #include "skin/SkinFile.h"
-#include "skin/SkinImages_win.h"
 
 namespace {
 
 constexpr char16_t kPositions[] = u"WARN_POS";
 // In the two-button layout OK stands right of its one-button place.
 constexpr int kConfirmOkShift = 69;
-
-// A sheet of the screen section; a name that leaves the skins folder is refused.
-UniqueBitmap LoadSheet(std::u16string_view section, std::u16string_view key, SIZE* size = nullptr) {
-  UniqueBitmap sheet;
-  const std::u16string name = ReadSkinValue(section, key);
-  if (!name.empty() && IsSkinRelativeName(name))
-    LoadPictureFile(Paths().programFolder + L"skins\\" + Wide(name), sheet, size);
-  return sheet;
-}
-
-RECT RectOf(const SkinEntry& entry) {
-  return RECT{entry.left, entry.top, entry.right, entry.bottom};
-}
 
 }  // namespace
 
@@ -38,43 +24,26 @@ CWarnDlg::~CWarnDlg() = default;
 
 void CWarnDlg::BuildFromSkin() {
   const bool confirm = m_nMessage == kWarnConfirmReset;
-  const std::u16string_view section = confirm ? u"WARN_SCREEN2" : u"WARN_SCREEN";
-  const UniqueBitmap down = LoadSheet(section, u"Down");
-  const UniqueBitmap over = LoadSheet(section, u"Over");
-  const UniqueBitmap disabled = LoadSheet(section, u"Disabled");
-  SIZE size{};
-  background_ = LoadSheet(section, u"Main", &size);
-  // Borderless, so that the client area is the whole sheet.
-  SetWindowLongPtrW(
-      m_hWnd, GWL_STYLE,
-      GetWindowLongPtrW(m_hWnd, GWL_STYLE) &
-          ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
-  SetWindowLongPtrW(
-      m_hWnd, GWL_EXSTYLE,
-      GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) &
-          ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE));
-  SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  DialogSheets sheets;
+  sheets.Load(confirm ? u"WARN_SCREEN2" : u"WARN_SCREEN");
+  FitDialogToSheet(m_hWnd, sheets.size);
 
-  auto place = [&](CBitmapBtn& button, const RECT& rect) {
-    button.CreateButton(rect, m_hWnd, 0);
-    button.LoadStateImages(background_.get(), over.get(), down.get(), disabled.get(), rect);
-  };
   auto label = [](CBitmapBtn& button, const SkinEntry& entry) {
     button.SetButtonText(Wide(entry.text), 0, true);
     button.SetTipText(Wide(entry.text), true);
   };
-
-  place(close_, RectOf(ParseSkinEntry(ReadSkinValue(kPositions, u"1"))));
-  const SkinEntry ok = ParseSkinEntry(ReadSkinValue(kPositions, u"2"));
+  sheets.PlaceButton(close_, RectOf(DialogEntry(kPositions, u"1")), m_hWnd);
+  const SkinEntry ok = DialogEntry(kPositions, u"2");
   RECT okRect = RectOf(ok);
   if (confirm) OffsetRect(&okRect, kConfirmOkShift, 0);
-  place(ok_, okRect);
+  sheets.PlaceButton(ok_, okRect, m_hWnd);
   label(ok_, ok);
-  if (!confirm) return;
-  const SkinEntry cancel = ParseSkinEntry(ReadSkinValue(kPositions, u"3"));
-  place(cancel_, RectOf(cancel));
-  label(cancel_, cancel);
+  if (confirm) {
+    const SkinEntry cancel = DialogEntry(kPositions, u"3");
+    sheets.PlaceButton(cancel_, RectOf(cancel), m_hWnd);
+    label(cancel_, cancel);
+  }
+  background_ = std::move(sheets.main);
 }
 
 BOOL CWarnDlg::OnInitDialog() {
