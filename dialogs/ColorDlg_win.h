@@ -8,15 +8,13 @@
 #include <array>
 #include <string>
 
-#include "controls/BitmapBtn_win.h"
-#include "framework/Dialog_win.h"
-#include "skin/GdiHandles_win.h"
+#include "dialogs/DialogSkin_win.h"
 
 constexpr int kPickerColours = 7;
 // The opener's mode for picking a level's indicator colour.
 constexpr int kColourModeLevel = 3;
 
-class CColorDlg : public CDialog {
+class CColorDlg : public CSkinDialog {
  public:
   explicit CColorDlg(CWnd* owner = nullptr);
   ~CColorDlg() override;
@@ -29,24 +27,19 @@ class CColorDlg : public CDialog {
   // The current colour: after IDOK, the one last picked.
   COLORREF PickedColour() const { return colours_[1]; }
 
-  const RECT& wheelRect() const { return wheel_; }
-  const RECT& previewRect() const { return preview_; }
-
-  BOOL OnInitDialog() override;
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+ protected:
+  void BuildFromSkin() override;
+  void PaintContent(HDC dc) override;
+
  private:
-  void BuildFromSkin();
-  void OnPaint();
   // The colour of the wheel picture at a client point; false where it has none.
   bool ColourAt(POINT point, COLORREF& colour) const;
 
   std::array<COLORREF, kPickerColours> colours_{};
   int mode_ = 0;
   std::wstring caption_;
-  UniqueBitmap background_;
-  CBitmapBtn close_, ok_, cancel_;
   RECT wheel_{};
   POINT wheelCentre_{};
   int wheelRadius_ = 0;

@@ -419,3 +419,16 @@ def colour_value(rgb):
     """A settings colour (red in the low byte) from an (r, g, b) pixel."""
     r, g, b = rgb[:3]
     return r + g * 256 + b * 65536
+
+
+def apply_and_read(program, count, index=0):
+    """Presses apply and waits for the journal's `count`-th line: the settings
+    section of profile `index` and the profile the service got."""
+    program.click("MAIN", "11")
+    lines = program.wait_journal(count)
+    return profile_section(program.settings(), index), lines[-1]["profile"]
+
+
+def white_pixels(image, rect):
+    """Pixels of nearly white drawing (text, frames) inside a rectangle."""
+    return sum(1 for p in image.crop(rect).getdata() if min(p) > 200)

@@ -3,7 +3,7 @@ values, the effect menu, cycle slots, colour cycling and brightness, checked
 in the settings file, the journal and on screen."""
 from PIL import ImageChops
 
-from r58driver import colour_value, menu_row_point, profile_section, slider_point
+from r58driver import apply_and_read, colour_value, menu_row_point, slider_point, white_pixels
 
 LIGHTING_TAB = "9"
 EFFECT_ROW = 33
@@ -13,12 +13,6 @@ WHITE = (255, 255, 255)
 def open_page(program):
     program.start()
     program.click("MAIN", LIGHTING_TAB)
-
-
-def apply(program, count):
-    program.click("MAIN", "11")
-    lines = program.wait_journal(count)
-    return profile_section(program.settings(), 0), lines[-1]["profile"]
 
 
 def choose_effect(program, effect):
@@ -36,16 +30,12 @@ def preview(program, shot):
     return shot.getpixel(program.skin.centre("MOUSE", "15"))
 
 
-def white_pixels(image, rect):
-    return sum(1 for p in image.crop(rect).getdata() if min(p) > 200)
-
-
 def test_swatch_9_makes_every_effect_colour_green(program):
     open_page(program)
     program.click("LIGHT_SELRECT", "9")
     shot = program.screenshot("lighting_static_green.png")
     assert preview(program, shot) == (0, 255, 0)
-    profile, sent = apply(program, 1)
+    profile, sent = apply_and_read(program, 1)
     assert effect_colours(profile) == ["65280"] * 7
     assert sent["lighting"]["colors"] == ["#00FF00"] * 7
     assert profile["light_cycle0"] == "255", "the cycle colours stay"
@@ -60,7 +50,7 @@ def test_the_colour_field_gives_the_colour_shown_under_the_pointer(program):
     program.settle(0.4)
     shot = program.screenshot()
     assert preview(program, shot) == seen
-    profile, _ = apply(program, 1)
+    profile, _ = apply_and_read(program, 1)
     assert effect_colours(profile) == [str(colour_value(seen))] * 7
 
 
@@ -73,7 +63,7 @@ def test_a_typed_red_value_is_kept_to_255(program):
     program.settle(1.6)  # the typed values apply a second after the last key
     shot = program.screenshot("lighting_typed_red.png")
     assert preview(program, shot) == (255, 255, 0)
-    profile, _ = apply(program, 1)
+    profile, _ = apply_and_read(program, 1)
     assert effect_colours(profile) == [str(255 + 255 * 256)] * 7
 
 
@@ -94,7 +84,7 @@ def test_effect_1_marks_the_clicked_cycle_slot(program):
     assert set(shot.crop(edit).getdata()) == {(0x2A, 0x2A, 0x2A)}
     # Swatches take no clicks with this effect.
     program.click("LIGHT_SELRECT", "9")
-    profile, sent = apply(program, 1)
+    profile, sent = apply_and_read(program, 1)
     assert profile["light_type"] == "1"
     assert profile["light_bright_colorid"] == "3"
     assert effect_colours(profile) == ["255"] * 7
@@ -112,7 +102,7 @@ def test_brightness_0_switches_off_and_disables_the_effect_button(program):
     closed = program.screenshot(park=False)
     assert ImageChops.difference(before.crop(below), closed.crop(below)).getbbox() is None, \
         "the effect menu opened while the lighting is off"
-    profile, sent = apply(program, 1)
+    profile, sent = apply_and_read(program, 1)
     assert profile["enable_light"] == "0" and profile["light_bright"] == "0"
     assert sent["lighting"]["on"] is False
 
@@ -123,7 +113,7 @@ def test_brightness_0_switches_off_and_disables_the_effect_button(program):
     assert ImageChops.difference(before.crop(below), opened.crop(below)).getbbox() is not None
     program.click_at(menu_row_point(button, 2, EFFECT_ROW))
     program.settle(0.6)
-    profile, sent = apply(program, 2)
+    profile, sent = apply_and_read(program, 2)
     assert profile["enable_light"] == "1" and profile["light_bright"] == "1"
     assert profile["light_type"] == "2"
 
@@ -137,7 +127,7 @@ def test_colour_cycling_hides_the_colour_choice_and_its_label_goes_with_the_pair
     edit = program.skin.rect("LIGHT_SELRECT", "31")
     assert set(cycling.crop(edit).getdata()) == {(0x2A, 0x2A, 0x2A)}
     program.click("LIGHT_SELRECT", "9")  # no effect while cycling
-    profile, sent = apply(program, 1)
+    profile, sent = apply_and_read(program, 1)
     assert profile["cycle_enable"] == "1"
     assert effect_colours(profile) == ["255"] * 7
 
@@ -147,5 +137,5 @@ def test_colour_cycling_hides_the_colour_choice_and_its_label_goes_with_the_pair
     pair = program.skin.rect("LIGHT_SELRECT", "35")
     assert ImageChops.difference(cycling.crop(pair), shot.crop(pair)).getbbox() is not None, \
         "the cycle pair stayed with an effect that has no cycling"
-    profile, _ = apply(program, 2)
+    profile, _ = apply_and_read(program, 2)
     assert profile["light_type"] == "2"

@@ -3,9 +3,9 @@ the toggles, the level menu, the level colours and the service's level
 message, checked in the settings file, the journal and on screen."""
 from PIL import ImageChops
 
-from r58driver import (click_in_window, colour_value, find_windows, menu_row_point,
-                       profile_section, send_to_program, slider_point, wait_until,
-                       window_shot)
+from r58driver import (apply_and_read, click_in_window, colour_value, find_windows,
+                       menu_row_point, profile_section, send_to_program, slider_point,
+                       wait_until, white_pixels, window_shot)
 
 SENSITIVITY_TAB = "8"
 COLOUR_TITLE = "Kestrelon_Infomation"
@@ -14,17 +14,6 @@ COLOUR_TITLE = "Kestrelon_Infomation"
 def open_page(program):
     program.start()
     program.click("MAIN", SENSITIVITY_TAB)
-
-
-def apply(program, count):
-    program.click("MAIN", "11")
-    lines = program.wait_journal(count)
-    return profile_section(program.settings(), 0), lines[-1]["profile"]
-
-
-def white_pixels(image, rect):
-    """Pixels of nearly white text inside a rectangle."""
-    return sum(1 for p in image.crop(rect).getdata() if min(p) > 200)
 
 
 def level_rect(program, level):
@@ -42,7 +31,7 @@ def test_level_and_polling_sliders_reach_the_file_and_the_service(program):
     assert white_pixels(shot, program.skin.rect("SENSITIVITY", "50")) > 10
     assert white_pixels(shot, program.skin.rect("SENSITIVITY", "52")) == 0
 
-    profile, sent = apply(program, 1)
+    profile, sent = apply_and_read(program, 1)
     assert profile["dpi_cur"] == "5"
     assert profile["pollrate_value"] == "0"
     assert sent["dpi_level"] == 5
@@ -56,7 +45,7 @@ def test_page_scrolling_disables_the_scroll_speed_slider(program):
     program.click_at(speed_9)
     program.settle(0.4)
     program.click("SENSITIVITY", "61")
-    profile, sent = apply(program, 1)
+    profile, sent = apply_and_read(program, 1)
     assert profile["scroll_page"] == "1"
     assert profile["scroll_speed"] == "3", "a disabled slider took the click"
     assert profile["mouse_enhance"] == "1"
@@ -66,7 +55,7 @@ def test_page_scrolling_disables_the_scroll_speed_slider(program):
     program.click_at(speed_9)
     program.settle(0.4)
     program.click("SENSITIVITY", "62")
-    profile, sent = apply(program, 2)
+    profile, sent = apply_and_read(program, 2)
     assert profile["scroll_page"] == "0"
     assert profile["scroll_speed"] == "9"
     assert profile["mouse_enhance"] == "0"
@@ -112,7 +101,7 @@ def test_a_picked_level_colour_is_kept_on_ok_only(program):
     program.click("SENSITIVITY", "26")  # level 5: OK after a click beside the wheel
     assert pick_in_wheel(program, [(-185, 0)], "3") == (255, 255, 0)
 
-    profile, _ = apply(program, 1)
+    profile, _ = apply_and_read(program, 1)
     assert profile["dpi_color1"] == str(colour_value(preview))
     assert profile["dpi_color2"] == "16711680"
     assert profile["dpi_color4"] == "16711935"
@@ -137,7 +126,7 @@ def test_a_level_turned_off_in_the_level_menu_takes_no_colour(program):
     program.settle(1.5)
     assert not find_windows(COLOUR_TITLE), "the colour picker opened for a level that is off"
 
-    profile, sent = apply(program, 1)
+    profile, sent = apply_and_read(program, 1)
     assert profile["dpi_value3"] == "0"
     assert profile["dpi_value1"] == "2"
     assert sent["dpi"][3] == 0
