@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/SkinBuilder_win.h"
+#include "controls/BtnMenu_win.h"
 #include "controls/ControlDraw_win.h"
+#include "controls/ShapeDraw_win.h"
 #include "settings/WideText_win.h"
 #include "skin/LanguageTable.h"
 #include "skin/ProgramPaths_win.h"
@@ -12,19 +14,24 @@
 namespace {
 
 constexpr COLORREF kEditBackground = 0x2A2A2A;
-
-// A typed colour component: a decimal number, 0 when empty or not a number,
-// kept to 0..255.
-int TypedComponent(const std::wstring& text) {
-  long long value = 0;
-  for (wchar_t c : text) {
-    if (c < L'0' || c > L'9') break;
-    value = std::min(value * 10 + (c - L'0'), 1000LL);
-  }
-  return ClampToRange(value, 0, 255);
-}
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr int kFirstEffect = 64;
+constexpr int kLastEffect = 70;
+constexpr int kEffectRowHeight = 33;
+constexpr int kEffectFontHeight = 17;
 
 }  // namespace
+
+bool CColourFieldBtn::ColourAt(POINT client, COLORREF& colour) const {
+  const HBITMAP face = faces_.Get(IsWindowEnabled() ? ButtonFace::kMain : ButtonFace::kDisabled);
+  if (!face) return false;
+  const UniqueDC memory = UniqueDC::Compatible(nullptr);
+  const SelectScope select(memory.get(), face);
+  const COLORREF pixel = GetPixel(memory.get(), client.x, client.y);
+  if (pixel == CLR_INVALID) return false;
+  colour = pixel;
+  return true;
+}
 
 void LightingPage::Build(SkinBuilder& builder, Screen screen) {
   if (screen != Screen::kLight) return;
@@ -53,10 +60,11 @@ void LightingPage::Build(SkinBuilder& builder, Screen screen) {
     for (int i = 0; i < 3; ++i) {
       const InventoryEntry& entry = InventoryOf(Ctl::kColourEdit, i);
       CClrEdit& edit = colourEdits_[i];
+      editRects_[i] = builder.Rectangle(entry);
       // Light digits on the page's dark boxes behind the edits.
       edit.m_textColour = RGB(255, 255, 255);
       edit.m_backgroundColour = kEditBackground;
-      edit.Create(0x50002082, builder.Rectangle(entry), ctx_.window, entry.controlId);
+      edit.Create(0x50002082, editRects_[i], ctx_.window, entry.controlId);
       edit.SetLimitText(3);
       edit.SendMessage(WM_SETFONT,
                        reinterpret_cast<WPARAM>(CachedFont(15, FW_NORMAL, InterfaceFace())), FALSE);
@@ -71,7 +79,19 @@ void LightingPage::Build(SkinBuilder& builder, Screen screen) {
 }
 
 void LightingPage::Route(MainRouter& router) {
-  // The effect menu and the cycle pair come with the page's behaviour.
+  router.Add(cycleOn_, [this](const CommandContext&) -> Changes {
+    SetCycling(true);
+    return kNothingChanged;
+  });
+  router.Add(cycleOff_, [this](const CommandContext&) -> Changes {
+    SetCycling(false);
+    return kNothingChanged;
+  });
+  router.Add(effect_, [this](const CommandContext& c) -> Changes {
+    // A click that closed a menu only closes it.
+    if (!c.popupWasOpen) OpenEffectMenu();
+    return kNothingChanged;
+  });
 }
 
 void LightingPage::ShowPage(const PageView& view) {
@@ -87,7 +107,30 @@ void LightingPage::ShowPage(const PageView& view) {
 
 void LightingPage::Paint(HDC dc) {
   if (ctx_.page != PAGE_LIGHTING) return;
+  const ProfileRecord& p = ctx_.profile();
+  const Colour colour = PreviewColour(p, mode_, selectedSlot_);
+  const ColourComponents parts = ComponentsOf(colour);
+  UpdateColourEdits(parts.red, parts.green, parts.blue);
+  FillRounded(dc, preview_, colour, 4);
+  FrameRoundedWhite(dc, preview_, 4);
+  if (mode_ == LightingMode::kCycleSlots) {
+    for (int i = 0; i < kLevels; ++i) FillSolid(dc, cycleSlots_[i], p.lightCycle[i]);
+    if (p.lightColorId >= 0 && p.lightColorId < kLevels)
+      FrameRoundedWhite(dc, Grown(cycleSlots_[p.lightColorId], 1), 2);
+  }
+
   picture_.Draw(dc);
+  for (const RECT& edit : editRects_) FillSolid(dc, edit, kEditBackground);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kWhite);
+  {
+    const SelectScope font(dc, CachedFont(18, FW_NORMAL, InterfaceFace()));
+    for (const char16_t* key : {u"3", u"4", u"6"})
+      DrawSkinText(dc, u"MOUSE_TEXT", key, DT_WORDBREAK);
+    if (cyclePairShown_) DrawSkinText(dc, u"MOUSE_TEXT", u"7", DT_WORDBREAK);
+  }
+  const SelectScope font(dc, CachedFont(21, FW_BOLD, InterfaceFace()));
+  for (const char16_t* key : {u"2", u"8"}) DrawSkinText(dc, u"MOUSE_TEXT", key, DT_WORDBREAK);
 }
 
 void LightingPage::Refresh() {
@@ -95,6 +138,63 @@ void LightingPage::Refresh() {
   effect_.SetButtonText(Wide(GetFuncString(0x40 + p.lightType)));
   brightness_.SetSliderPos(p.lightBright);
   speed_.SetSliderPos(p.lightSpeed);
+  // Switched off, the mode is one colour and the edits stay as they are.
+  if (p.enableLight == 0)
+    mode_ = LightingMode::kOneColour;
+  else
+    ShowColourEdits(UpdateLightingMode());
+  InvalidateColours();
+}
+
+bool LightingPage::UpdateLightingMode() {
+  mode_ = CurrentLightingMode(ctx_.profile());
+  return LightingControlsOf(ctx_.profile(), ctx_.page).colourEdits;
+}
+
+void LightingPage::ShowColourEdits(bool shown) {
+  for (CClrEdit& edit : colourEdits_) Show(edit, shown);
+}
+
+void LightingPage::UpdateColourEdits(int red, int green, int blue) {
+  // While a profile is renamed the edits keep what the user sees.
+  if (ctx_.renaming) return;
+  const int parts[] = {red, green, blue};
+  for (int i = 0; i < 3; ++i) {
+    const std::wstring text = std::to_wstring(parts[i]);
+    CClrEdit& edit = colourEdits_[i];
+    // Rewriting the same text would only move the caret under the user's hands.
+    if (!edit.GetSafeHwnd() || edit.GetWindowText() == text) continue;
+    edit.SetWindowText(text);
+    const LPARAM end = static_cast<LPARAM>(text.size());
+    edit.SendMessage(EM_SETSEL, end, end);
+    edit.SendMessage(EM_SCROLLCARET);
+  }
+}
+
+void LightingPage::RefreshCyclePair() {
+  const LightingControls controls = LightingControlsOf(ctx_.profile(), ctx_.page);
+  mode_ = controls.mode;
+  Show(cycleOn_, controls.cycleOn);
+  Show(cycleOff_, controls.cycleOff);
+  if (controls.cycleLabel() != cyclePairShown_) {
+    // The label is drawn with the pair and erased with it.
+    cyclePairShown_ = controls.cycleLabel();
+    const RECT label = RectOf(ParseSkinEntry(ReadSkinValue(u"MOUSE_TEXT", u"7")));
+    InvalidateRect(ctx_.window, &label, FALSE);
+  }
+  effect_.EnableWindow(controls.effectEnabled);
+  speed_.EnableWindow(controls.effectEnabled);
+}
+
+void LightingPage::SetCycling(bool on) {
+  ctx_.profile().cycleEnable = on ? 1 : 0;
+  RefreshCyclePair();
+  ShowColourEdits(LightingControlsOf(ctx_.profile(), ctx_.page).colourEdits);
+}
+
+void LightingPage::InvalidateColours() {
+  InvalidateRect(ctx_.window, &preview_, FALSE);
+  InvalidateRect(ctx_.window, &area_, FALSE);
 }
 
 bool LightingPage::IsColourEdit(HWND window) const {
@@ -103,40 +203,94 @@ bool LightingPage::IsColourEdit(HWND window) const {
 }
 
 void LightingPage::ApplyTypedColour() {
-  const int red = TypedComponent(colourEdits_[0].GetWindowText());
-  const int green = TypedComponent(colourEdits_[1].GetWindowText());
-  const int blue = TypedComponent(colourEdits_[2].GetWindowText());
-  ProfileRecord& p = ctx_.profile();
-  std::fill(std::begin(p.lightColor), std::end(p.lightColor),
-            static_cast<Colour>(red + green * 256 + blue * 65536));
+  const int red = TypedComponent(U16(colourEdits_[0].GetWindowText()));
+  const int green = TypedComponent(U16(colourEdits_[1].GetWindowText()));
+  const int blue = TypedComponent(U16(colourEdits_[2].GetWindowText()));
+  SetEffectColour(ctx_.profile(), ColourFrom(red, green, blue));
   InvalidateRect(ctx_.window, &preview_, FALSE);
 }
 
 Changes LightingPage::OnSlider(int id, int value) {
+  ProfileRecord& p = ctx_.profile();
   if (id == 10003) {
+    const LightingMode before = mode_;
+    if (value > 0) {
+      p.enableLight = 1;
+      ShowColourEdits(UpdateLightingMode());
+    } else {
+      // Brightness 0 switches the lighting off; the edits keep their state.
+      p.enableLight = 0;
+      mode_ = LightingMode::kOneColour;
+    }
+    RefreshCyclePair();
     brightness_.SetSliderPos(value);
-    ctx_.profile().lightBright = value;
+    p.lightBright = value;
+    // The preview and the slots follow the mode.
+    if (mode_ != before) InvalidateColours();
   } else if (id == 10004) {
     speed_.SetSliderPos(value);
-    ctx_.profile().lightSpeed = value;
+    p.lightSpeed = value;
   }
   return kNothingChanged;
 }
 
-Changes LightingPage::OnEffectPick(int) { return kNothingChanged; }
-
-bool LightingPage::OnClick(POINT) { return false; }
-
-void LightingPage::RefreshCyclePair() {
-  const ProfileRecord& p = ctx_.profile();
-  const bool pair =
-      ctx_.page == PAGE_LIGHTING && LightingModeOf(p.lightType) == LightingMode::kColourOrCycle;
-  Show(cycleOn_, pair && p.cycleEnable == 0);
-  Show(cycleOff_, pair && p.cycleEnable != 0);
-  effect_.EnableWindow(p.enableLight != 0);
-  speed_.EnableWindow(p.enableLight != 0);
+void LightingPage::OpenEffectMenu() {
+  RECT button{};
+  GetWindowRect(effect_, &button);
+  const std::wstring folder = Paths().programFolder + L"Skins\\Menu\\";
+  const std::wstring normal = folder + L"Light_menu_normal.jpg";
+  const std::wstring over = folder + L"Light_menu_over.jpg";
+  CBtnMenu* menu = NewPopupMenu(ctx_.window);
+  menu->SetMenuImages(normal, over, over, normal, L"", false);
+  menu->SetRowHeight(kEffectRowHeight);
+  menu->SetFontHeight(kEffectFontHeight);
+  menu->SetMenuPosition(button.left, button.bottom);
+  menu->SetTextLayout(kAlignLeft, 5);
+  for (int value = kFirstEffect; value <= kLastEffect; ++value)
+    menu->AddMenuItem(Wide(GetFuncString(value)), value);
+  menu->CreateMenu(ctx_.window);
+  menu->ShowMenu(SW_SHOWNOACTIVATE);
 }
 
-void LightingPage::ShowColourEdits(bool shown) {
-  for (CClrEdit& edit : colourEdits_) Show(edit, shown);
+Changes LightingPage::OnEffectPick(int value) {
+  // Only the effects the menu offers: a later value would be no effect at all.
+  if (value < kFirstEffect || value > kLastEffect) return kNothingChanged;
+  ProfileRecord& p = ctx_.profile();
+  p.lightType = value - kFirstEffect;
+  effect_.SetButtonText(Wide(GetFuncString(value)));
+  InvalidateColours();
+  ShowColourEdits(UpdateLightingMode());
+  RefreshCyclePair();
+  return kNothingChanged;
+}
+
+bool LightingPage::OnClick(POINT client) {
+  ProfileRecord& p = ctx_.profile();
+  const LightingControls controls = LightingControlsOf(p, ctx_.page);
+  if (controls.picksColour && Contains(colourFieldRect_, client)) {
+    COLORREF colour = 0;
+    const POINT inField{client.x - colourFieldRect_.left, client.y - colourFieldRect_.top};
+    if (!colourField_.ColourAt(inField, colour)) return false;
+    SetEffectColour(p, colour);
+    InvalidateRect(ctx_.window, &preview_, FALSE);
+    return true;
+  }
+  if (controls.picksSlot && Contains(area_, client)) {
+    for (int i = 0; i < kLevels; ++i) {
+      if (!Contains(cycleSlots_[i], client)) continue;
+      selectedSlot_ = i;
+      p.lightColorId = i;
+      InvalidateColours();
+      return true;
+    }
+    return false;
+  }
+  if (!controls.picksColour) return false;
+  for (int n = 0; n < kSwatches; ++n) {
+    if (!Contains(swatchRects_[n], client)) continue;
+    SetEffectColour(p, kSwatchColours[n]);
+    InvalidateRect(ctx_.window, &preview_, FALSE);
+    return true;
+  }
+  return false;
 }

@@ -2,6 +2,7 @@
 // colour values, colour cycling and the seven cycle slots.
 #pragma once
 
+#include "app/LightingRules.h"
 #include "app/MainArea_win.h"
 #include "controls/BitmapBtn2_win.h"
 #include "controls/BitmapBtn_win.h"
@@ -9,7 +10,13 @@
 #include "controls/SliderBar_win.h"
 #include "skin/SkinDraw_win.h"
 
-constexpr int kSwatches = 24;
+// The colour field: a disabled sheet button whose picture is the colour model.
+class CColourFieldBtn : public CBitmapBtn {
+ public:
+  // The colour of the face the field shows at a point of its client area;
+  // false where it has none.
+  bool ColourAt(POINT client, COLORREF& colour) const;
+};
 
 class LightingPage : public MainArea {
  public:
@@ -31,20 +38,35 @@ class LightingPage : public MainArea {
   // A press on the page; true when it acted.
   bool OnClick(POINT client);
 
+  LightingMode lightingMode() const { return mode_; }
+  int selectedCycleSlot() const { return selectedSlot_; }
+
  private:
-  void RefreshCyclePair();
+  // The mode of the current profile stored; true when the colour edits are to show.
+  bool UpdateLightingMode();
   void ShowColourEdits(bool shown);
+  // The edits show a colour's components, unless a profile is being renamed.
+  void UpdateColourEdits(int red, int green, int blue);
+  // The cycle pair, and the enable states of the effect button and speed slider.
+  void RefreshCyclePair();
+  void OpenEffectMenu();
+  void SetCycling(bool on);
+  void InvalidateColours();
 
   CBitmapBtn2 cycleOn_, cycleOff_;
   CBitmapBtn effect_;
   RECT preview_{};
-  CBitmapBtn colourField_;
+  CColourFieldBtn colourField_;
   RECT colourFieldRect_{};
   CBitmapBtn swatches_[kSwatches];
   RECT swatchRects_[kSwatches]{};
   CClrEdit colourEdits_[3];
+  RECT editRects_[3]{};
   RECT cycleSlots_[kLevels]{};
   RECT area_{};
   CPngHSliderBar brightness_, speed_;
   SkinPicture picture_;
+  LightingMode mode_ = LightingMode::kOneColour;
+  int selectedSlot_ = 0;        // the cycle slot last clicked; belongs to the window
+  bool cyclePairShown_ = true;  // the cycle-on/off pair is visible, and so its label
 };

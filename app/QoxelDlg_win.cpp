@@ -336,7 +336,9 @@ void CQoxelDlg::OnLButtonDown(POINT point) {
   Refresh(profileBar_.FinishRename(true));
   if (ctx_.page == PAGE_SENSITIVITY) sensitivityPage_.OnClick(point);
   if (ctx_.page == PAGE_LIGHTING) lightingPage_.OnClick(point);
-  // A press on any free spot moves the window.
+  // A press on any free spot moves the window, unless it opened a menu (the
+  // move would raise the window over it) or a dialog that took the release.
+  if (CurrentPopupMenu || GetKeyState(VK_LBUTTON) >= 0) return;
   PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 

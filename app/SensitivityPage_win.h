@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/MainArea_win.h"
+#include "app/SensitivityRules.h"
 #include "controls/BitmapBtn_win.h"
 #include "controls/ListBtn_win.h"
 #include "controls/SliderBar_win.h"
@@ -28,16 +29,27 @@ class SensitivityPage : public MainArea {
   // The device service reports the active level of a profile.
   void OnServiceLevel(int profile, int level);
 
+  int hoveredColour() const { return hovered_; }
+
  private:
+  // The active level and polling entry kept in range; the hidden buttons stay hidden.
+  void RefreshLevels();
+  void RefreshPolling();
+  void OpenLevelMenu(int level);
+  void PickLevelColour(int level);
+  // The rectangle spanning the seven colour fields.
+  RECT ColourSpan() const;
+
   CBitmapBtn levelButtons_[kLevels];
   RECT levelRects_[kLevels]{};
   RECT valueRects_[kLevels]{};
   RECT colourRects_[kLevels]{};
   RECT levelArea_{};
-  CBitmapBtn pollingButtons_[4];
-  RECT pollingRects_[4]{};
+  CBitmapBtn pollingButtons_[kPollingEntries];
+  RECT pollingRects_[kPollingEntries]{};
   RECT pollingText_{};
   CPngListBtn enhanceOff_, enhanceOn_, scrollOff_, scrollOn_;
   CBitmapBtn label_;
   CPngHSliderBar level_, polling_, pointer_, scroll_, doubleClick_;
+  int hovered_ = -1;  // the level colour field under the pointer
 };

@@ -10,19 +10,12 @@
 #include "controls/SliderBar_win.h"
 #include "settings/WideText_win.h"
 #include "skin/ProgramPaths_win.h"
+#include "skin/SkinDraw_win.h"
 #include "skin/SkinImages_win.h"
 
 namespace {
 
 std::wstring SkinsFolder() { return Paths().programFolder + L"skins\\"; }
-
-// A sheet named by a screen section's key, loaded from the skins folder.
-void LoadSheet(std::u16string_view section, std::u16string_view key, UniqueBitmap& sheet) {
-  sheet.reset();
-  const std::u16string name = ReadSkinValue(section, key);
-  if (name.empty() || !IsSkinRelativeName(name)) return;
-  LoadPictureFile(SkinsFolder() + Wide(name), sheet);
-}
 
 std::u16string_view SectionOf(Screen screen) {
   switch (screen) {
@@ -85,12 +78,12 @@ void SkinBuilder::BeginScreen(Screen screen, bool complete) {
   if (!complete && screen != Screen::kMouse) return;
   const std::u16string_view section = SectionOf(screen);
   UniqueBitmap& main = HeldSheet(screen);
-  LoadSheet(section, u"Main", main);
+  main = LoadScreenSheet(section, u"Main");
   sheets_.main = main.get();
-  LoadSheet(section, u"Down", sheets_.down);
+  sheets_.down = LoadScreenSheet(section, u"Down");
   if (!complete) return;
-  LoadSheet(section, u"Over", sheets_.over);
-  LoadSheet(section, u"Disabled", sheets_.disabled);
+  sheets_.over = LoadScreenSheet(section, u"Over");
+  sheets_.disabled = LoadScreenSheet(section, u"Disabled");
 }
 
 void SkinBuilder::ReleaseSheets() {

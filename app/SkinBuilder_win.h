@@ -12,6 +12,7 @@
 
 #include "app/MainInventory.h"
 #include "skin/GdiHandles_win.h"
+#include "skin/SkinDraw_win.h"
 #include "skin/SkinFile.h"
 
 class CBitmapBtn;
@@ -86,8 +87,4 @@ class SkinBuilder {
   std::vector<CPngListBtn*> imageButtons_;
 };
 
-// Rectangle helpers.
-inline RECT RectOf(const SkinEntry& entry) {
-  return RECT{entry.left, entry.top, entry.right, entry.bottom};
-}
 inline bool Contains(const RECT& rect, POINT point) { return PtInRect(&rect, point) != FALSE; }

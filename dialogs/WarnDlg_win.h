@@ -2,12 +2,10 @@
 // painted from the skin, with its texts from the current skin file.
 #pragma once
 
-#include "controls/BitmapBtn_win.h"
-#include "framework/Dialog_win.h"
-#include "framework/Paint_win.h"
+#include "dialogs/DialogSkin_win.h"
 #include "settings/Warnings.h"
 
-class CWarnDlg : public CDialog {
+class CWarnDlg : public CSkinDialog {
  public:
   explicit CWarnDlg(CWnd* owner = nullptr);
   ~CWarnDlg() override;
@@ -18,16 +16,7 @@ class CWarnDlg : public CDialog {
   // Whether the two-button layout shows (Cancel exists).
   bool HasCancel() const { return cancel_.GetSafeHwnd() != nullptr; }
 
-  BOOL OnInitDialog() override;
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  void BuildFromSkin();
-  void OnPaint();
-
-  UniqueBitmap background_;
-  CBitmapBtn close_;
-  CBitmapBtn ok_;
-  CBitmapBtn cancel_;
+ protected:
+  void BuildFromSkin() override;
+  void PaintContent(HDC dc) override;
 };

@@ -61,7 +61,7 @@ void CDlgMacroSet::BuildFromSkin() {
   delayBox_.SetSignedDigitsOnly();
   countBox_.SetSignedDigitsOnly();
   list_.CreateList(EntryRect(kPositions, u"22"), m_hWnd);
-  sheets_.ReleaseFaces();
+  sheets_.ReleaseButtonSheets();
 
   // A delay row reads prefix, number, a blank and suffix.
   delayPrefix_ = ParseSkinEntry(ReadSkinValue(kPositions, u"22")).name;

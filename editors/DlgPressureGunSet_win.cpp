@@ -71,7 +71,7 @@ void CDlgPressureGunSet::BuildFromSkin() {
     UnionRect(&columnArea_, &columnArea_, &rect);
     for (Column& column : columns_) PlaceEditorButton(column.steps[r], m_hWnd, sheets_, rect, rect);
   }
-  sheets_.ReleaseFaces();
+  sheets_.ReleaseButtonSheets();
   chart_.Load(kPositions, u"11", kSkinsFolder);
   steps_.Load(kPositions, u"12", kSkinsFolder);
 }

@@ -17,19 +17,6 @@ constexpr int kTextFontHeight = 16;
 
 }  // namespace
 
-void EditorSheets::Load(std::u16string_view screen) {
-  main = LoadScreenSheet(screen, u"Main");
-  over = LoadScreenSheet(screen, u"Over");
-  down = LoadScreenSheet(screen, u"Down");
-  disabled = LoadScreenSheet(screen, u"Disabled");
-}
-
-void EditorSheets::ReleaseFaces() {
-  over.reset();
-  down.reset();
-  disabled.reset();
-}
-
 void ShapeEditorWindow(HWND window) {
   SIZE size{};
   const UniqueBitmap mask = LoadScreenSheet(kMacroScreen, u"Mask", &size);

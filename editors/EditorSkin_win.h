@@ -12,6 +12,7 @@
 
 #include "controls/BitmapBtn2_win.h"
 #include "controls/ClrEdit_win.h"
+#include "dialogs/DialogSkin_win.h"
 #include "macro/Library.h"
 #include "skin/GdiHandles_win.h"
 #include "skin/SkinFile.h"
@@ -19,14 +20,8 @@
 // Both editors have the macro editor's outline.
 constexpr char16_t kMacroScreen[] = u"MACRO_EDIT_SCREEN";
 
-struct EditorSheets {
-  UniqueBitmap main, over, down, disabled;
-
-  // "Main", "Over", "Down" and "Disabled" of a screen section.
-  void Load(std::u16string_view screen);
-  // Only the background stays once the controls have their faces.
-  void ReleaseFaces();
-};
+// The editors' sheets are those of every skinned dialog.
+using EditorSheets = DialogSheets;
 
 // Sizes the window to the macro editor's mask picture and shapes it with it;
 // the window is left as it is when the mask cannot be read.

@@ -6,6 +6,12 @@
 #include <string_view>
 
 #include "skin/GdiHandles_win.h"
+#include "skin/SkinFile.h"
+
+// The rectangle of a parsed skin entry.
+inline RECT RectOf(const SkinEntry& entry) {
+  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+}
 
 // Draws `text` (the entry's Text when empty) into the entry's rectangle with
 // DrawTextW and `format`, its top moved down to centre one line of the DC's

@@ -447,3 +447,74 @@ def write_full_macro_library(path, count=100):
         lines += ["[MacroProfile%d]" % i, "Name=Full %d" % i]
     with open(path, "wb") as f:
         f.write(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
+
+# -- sliders, menus, profiles and other windows
+
+BALL_WIDTH = None
+
+
+def slider_point(skin, key, value, minimum, maximum):
+    """The client point of "SLIDERS" `key` at which a press and release posts `value`."""
+    global BALL_WIDTH
+    if BALL_WIDTH is None:
+        BALL_WIDTH = Image.open(os.path.join(BIN, "skins", "ball.png")).size[0]
+    left, top, right, bottom = skin.rect("SLIDERS", key)
+    travel = right - left - BALL_WIDTH
+    x = left + BALL_WIDTH // 2 + round((value - minimum) * travel / (maximum - minimum))
+    return x, (top + bottom) // 2
+
+
+def menu_row_point(button_rect, row, row_height, inset=24):
+    """The client point of row `row` of a menu dropped under a button."""
+    left, _, _, bottom = button_rect
+    return left + inset, bottom + row * row_height + row_height // 2
+
+
+def profile_section(settings, index):
+    """The settings section of profile `index` (by its section number)."""
+    number = settings["setting"].get(str(index), str(index))
+    return settings["profile%ssetting" % number]
+
+
+def click_in_window(window, point):
+    """A click at a client point of another top-level window (a dialog)."""
+    x, y, _, _ = window_geometry(window)
+    xdotool("mousemove", x + point[0], y + point[1])
+    time.sleep(0.05)
+    xdotool("click", 1)
+    time.sleep(0.3)
+
+
+def window_shot(window, name=None):
+    """A screenshot of another top-level window, saved under the screenshots when named."""
+    x, y, w, h = window_geometry(window)
+    path = os.path.join(SCREENSHOTS, name or "_window.png")
+    os.makedirs(SCREENSHOTS, exist_ok=True)
+    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                    "+repage", path], check=True, capture_output=True)
+    return Image.open(path).convert("RGB")
+
+
+def send_to_program(*args):
+    """hid.exe --send ... as the device service would."""
+    subprocess.run([WINE_EXEC, os.path.join(BIN, "hid.exe"), "--send", *map(str, args)],
+                   env=wine_env(), capture_output=True, timeout=60)
+
+
+def colour_value(rgb):
+    """A settings colour (red in the low byte) from an (r, g, b) pixel."""
+    r, g, b = rgb[:3]
+    return r + g * 256 + b * 65536
+
+
+def apply_and_read(program, count, index=0):
+    """Presses apply and waits for the journal's `count`-th line: the settings
+    section of profile `index` and the profile the service got."""
+    program.click("MAIN", "11")
+    lines = program.wait_journal(count)
+    return profile_section(program.settings(), index), lines[-1]["profile"]
+
+
+def white_pixels(image, rect):
+    """Pixels of nearly white drawing (text, frames) inside a rectangle."""
+    return sum(1 for p in image.crop(rect).getdata() if min(p) > 200)
