@@ -17,20 +17,17 @@ constexpr char16_t kPositions[] = u"WARN_POS";
 // In the two-button layout OK stands right of its one-button place.
 constexpr int kConfirmOkShift = 69;
 
-// A sheet of the screen section; a name that leaves the skins folder is refused.
-UniqueBitmap LoadSheet(std::u16string_view section, std::u16string_view key, SIZE* size = nullptr) {
-  UniqueBitmap sheet;
-  const std::u16string name = ReadSkinValue(section, key);
-  if (!name.empty() && IsSkinRelativeName(name))
-    LoadPictureFile(Paths().programFolder + L"skins\\" + Wide(name), sheet, size);
-  return sheet;
-}
-
 RECT RectOf(const SkinEntry& entry) {
   return RECT{entry.left, entry.top, entry.right, entry.bottom};
 }
 
 }  // namespace
+
+INT_PTR ShowWarning(HWND owner, int message) {
+  CWarnDlg dialog(CWnd::FromHandle(owner));
+  dialog.m_nMessage = message;
+  return dialog.DoModal();
+}
 
 CWarnDlg::CWarnDlg(CWnd* owner) : CDialog(IDD_WARNING, owner) {}
 
@@ -39,11 +36,11 @@ CWarnDlg::~CWarnDlg() = default;
 void CWarnDlg::BuildFromSkin() {
   const bool confirm = m_nMessage == kWarnConfirmReset;
   const std::u16string_view section = confirm ? u"WARN_SCREEN2" : u"WARN_SCREEN";
-  const UniqueBitmap down = LoadSheet(section, u"Down");
-  const UniqueBitmap over = LoadSheet(section, u"Over");
-  const UniqueBitmap disabled = LoadSheet(section, u"Disabled");
+  const UniqueBitmap down = LoadScreenSheet(section, u"Down");
+  const UniqueBitmap over = LoadScreenSheet(section, u"Over");
+  const UniqueBitmap disabled = LoadScreenSheet(section, u"Disabled");
   SIZE size{};
-  background_ = LoadSheet(section, u"Main", &size);
+  background_ = LoadScreenSheet(section, u"Main", &size);
   // Borderless, so that the client area is the whole sheet.
   SetWindowLongPtrW(
       m_hWnd, GWL_STYLE,

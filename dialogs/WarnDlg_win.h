@@ -31,3 +31,6 @@ class CWarnDlg : public CDialog {
   CBitmapBtn ok_;
   CBitmapBtn cancel_;
 };
+
+// Runs the warning dialog with message `message` over `owner`; its result.
+INT_PTR ShowWarning(HWND owner, int message);

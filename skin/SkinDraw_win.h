@@ -19,6 +19,12 @@ void DrawSkinText(HDC dc, std::u16string_view section, std::u16string_view key, 
 void DrawSkinImage(HDC dc, std::u16string_view section, std::u16string_view key,
                    std::u16string_view folder);
 
+// A screen sheet: the picture the value of `section` / `key` names in the
+// skins folder; empty when the value is missing, leaves the folder or the
+// file cannot be decoded. `size` (optional) gets its pixel size.
+UniqueBitmap LoadScreenSheet(std::u16string_view section, std::u16string_view key,
+                             SIZE* size = nullptr);
+
 // A picture placed by a skin entry, as DrawSkinImage draws it but decoded and
 // scaled once: windows that repaint often draw it with one blend.
 class SkinPicture {
