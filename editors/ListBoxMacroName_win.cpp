@@ -35,6 +35,10 @@ constexpr int kMenuTopMargin = 5;
 constexpr int kMenuCaptionOffset = 5;
 constexpr int kRowCommands[] = {112, 113, 114};
 
+// While the pointer is on a row's "more" button: when it has left.
+constexpr UINT_PTR kLeaveCheckTimer = 0x5F70;
+constexpr UINT kLeaveCheckMs = 100;
+
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   SetBkColor(dc, colour);
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
@@ -295,9 +299,24 @@ void CListBoxMacroName::OnMouseLeave() {
   if (CBitmapBtn* more = MoreButton(hover_)) {
     RECT rect{};
     GetWindowRect(*more, &rect);
-    if (PtInRect(&rect, cursor)) return;
+    if (PtInRect(&rect, cursor)) {
+      // The button tells the list nothing when the pointer leaves it.
+      SetTimer(kLeaveCheckTimer, kLeaveCheckMs);
+      return;
+    }
   }
   SetHover(-1);
+}
+
+void CListBoxMacroName::OnLeaveCheck() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (WindowFromPoint(cursor) == MoreButton(hover_)->GetSafeHwnd()) return;
+  KillTimer(kLeaveCheckTimer);
+  RECT list{};
+  GetWindowRect(m_hWnd, &list);
+  // Back over the list, its own pointer moves take over.
+  if (!PtInRect(&list, cursor)) SetHover(-1);
 }
 
 void CListBoxMacroName::OnLeftClick(POINT point) {
@@ -327,6 +346,13 @@ LRESULT CListBoxMacroName::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       break;
     case WM_MOUSELEAVE:
       OnMouseLeave();
+      return 0;
+    case WM_TIMER:
+      if (wParam != kLeaveCheckTimer) break;
+      if (MoreButton(hover_))
+        OnLeaveCheck();
+      else
+        KillTimer(kLeaveCheckTimer);
       return 0;
     case WM_KEYDOWN:
       // The press is swallowed; the row moves on the release.

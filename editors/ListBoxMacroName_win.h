@@ -72,6 +72,7 @@ class CListBoxMacroName : public CListBox {
   void OnArrowKey(bool down);
   void OnMouseMove(POINT point);
   void OnMouseLeave();
+  void OnLeaveCheck();
   void OnLeftClick(POINT point);
 
   std::vector<Row> rows_;  // rows beyond GetCount() are kept for reuse, hidden

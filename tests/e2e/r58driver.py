@@ -533,3 +533,25 @@ def choose_in_popup(program, popup, list_row):
 def confirm_popup(program, popup):
     click_screen(select_popup_point(popup, program.skin, "3"))
     wait_until(lambda: window_gone(popup), 10, what="the pop-up to close")
+
+
+def write_macro_library(path, records):
+    """A macro library file of records (number, name, events, repeat type) in
+    list order; buttons refer to the numbers, not the positions."""
+    text = ["[Setting]", "Total=%d" % len(records)]
+    text += ["%d=%d" % (i, r[0]) for i, r in enumerate(records)]
+    for number, name, events, repeat_type in records:
+        text += ["[MacroProfile%d]" % number, "Name=" + name, "Macro=" + event_list_hex(events),
+                 "ReaptTimes=0", "ReaptType=%d" % repeat_type]
+    with open(path, "w", encoding="cp1252", newline="\r\n") as f:
+        f.write("\n".join(text) + "\n")
+    return path
+
+
+def press_warning_ok(program):
+    """OK of the warning dialog, once it shows; waits for it to close."""
+    warning = program.wait_dialog(WARNING_TITLE)
+    wx, wy, _, _ = window_geometry(warning)
+    left, top, right, bottom = program.skin.rect("WARN_POS", "2")
+    click_screen((wx + (left + right) // 2, wy + (top + bottom) // 2))
+    wait_until(lambda: not find_windows(WARNING_TITLE), 10, what="the warning to close")

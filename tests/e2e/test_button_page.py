@@ -2,28 +2,21 @@
 the primary-function rule, and the macro and pattern pop-ups, with the
 results read from the settings file and the simulator's journal."""
 from r58driver import (FUNCTION_ROW, SELECT_SIZE, WARNING_TITLE, choose_in_popup, click_screen,
-                       confirm_popup, event_list_hex, find_windows, hover_into_submenu,
-                       open_function_menu, pick_function, pick_in_submenu, screenshot_area,
+                       confirm_popup, find_windows, hover_into_submenu, open_function_menu,
+                       pick_function, pick_in_submenu, press_warning_ok, screenshot_area,
                        screenshot_window, select_popup_point, settings_dump, wait_until,
-                       wait_window_of_size, window_geometry, window_gone, xdotool)
+                       wait_window_of_size, window_geometry, window_gone, write_macro_library,
+                       xdotool)
 
 MACRO_CODE, PATTERN_CODE = 0xA6, 0xA7
 BURST = [(0x14, 1), (0xFF, 50), (0x14, 0)]
 
 
 def macro_library(tmp_path):
-    """A macro library of two: "Reload" (number 3, plays once) and "Burst"
-    (number 7, repeats while held, three events). Slots hold the numbers,
-    not the list positions."""
-    library = str(tmp_path / "MacroSetting")
-    text = ["[Setting]", "Total=2", "0=3", "1=7",
-            "[MacroProfile3]", "Name=Reload", "Macro=" + event_list_hex([(0x15, 1), (0x15, 0)]),
-            "ReaptTimes=0", "ReaptType=0",
-            "[MacroProfile7]", "Name=Burst", "Macro=" + event_list_hex(BURST),
-            "ReaptTimes=0", "ReaptType=2"]
-    with open(library, "w", encoding="cp1252", newline="\r\n") as f:
-        f.write("\n".join(text) + "\n")
-    return library
+    """"Reload" (number 3, plays once) and "Burst" (number 7, repeats while
+    held, three events)."""
+    return write_macro_library(str(tmp_path / "MacroSetting"), [
+        (3, "Reload", [(0x15, 1), (0x15, 0)], 0), (7, "Burst", BURST, 2)])
 
 
 def bright_pixels(shot, box):
@@ -35,14 +28,6 @@ def apply_and_read(program):
     program.click("MAIN", "11")
     profile = program.wait_journal(1)[-1]["profile"]
     return profile["buttons"], settings_dump(program.file("GamingMouse"))["profiles"][0]["buttons"]
-
-
-def warning_ok(program):
-    warning = program.wait_dialog(WARNING_TITLE)
-    wx, wy, _, _ = window_geometry(warning)
-    left, top, right, bottom = program.skin.rect("WARN_POS", "2")
-    click_screen((wx + (left + right) // 2, wy + (top + bottom) // 2))
-    wait_until(lambda: not find_windows(WARNING_TITLE), 10, what="the warning to close")
 
 
 def test_menu_and_submenu_picks_reach_the_settings_and_the_device(program):
@@ -74,7 +59,7 @@ def test_menu_and_submenu_picks_reach_the_settings_and_the_device(program):
 def test_taking_the_primary_function_from_its_only_button_is_refused(program):
     program.start()
     pick_function(program, 0, 1)  # "Right click" for the only "Left click" button
-    warning_ok(program)
+    press_warning_ok(program)
     pick_function(program, 0, 0)  # picking "Left click" again is accepted silently
     program.settle(1.0)
     assert not find_windows(WARNING_TITLE)

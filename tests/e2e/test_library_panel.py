@@ -5,9 +5,9 @@ import os
 import time
 
 from r58driver import (SELECT_SIZE, WARNING_TITLE, choose_in_popup, click_screen, confirm_popup,
-                       event_list_hex, find_windows, per_user_root, pick_function, r58ctl,
+                       find_windows, per_user_root, pick_function, press_warning_ok, r58ctl,
                        read_ini, screenshot_area, type_path_into_dialog, wait_until,
-                       wait_window_of_size, window_geometry, write_macro_file)
+                       wait_window_of_size, write_macro_file, write_macro_library)
 
 NAME_ROW = 41
 MORE_LEFT, MORE_SIZE = 359, (16, 22)
@@ -19,15 +19,9 @@ BUTTONS = {"new": "3", "edit": "4", "delete": "5", "import": "6", "export": "7"}
 
 
 def macro_library(tmp_path):
-    """Two macros: "Reload" (number 3) and "Burst" (number 7)."""
-    library = str(tmp_path / "MacroSetting")
-    text = ["[Setting]", "Total=2", "0=3", "1=7",
-            "[MacroProfile3]", "Name=Reload", "Macro=" + event_list_hex([(0x15, 1), (0x15, 0)]),
-            "[MacroProfile7]", "Name=Burst", "Macro=" + event_list_hex([(0x14, 1), (0x14, 0)]),
-            "ReaptType=2"]
-    with open(library, "w", encoding="cp1252", newline="\r\n") as f:
-        f.write("\n".join(text) + "\n")
-    return library
+    """"Reload" (number 3) and "Burst" (number 7, repeats while held)."""
+    return write_macro_library(str(tmp_path / "MacroSetting"), [
+        (3, "Reload", [(0x15, 1), (0x15, 0)], 0), (7, "Burst", [(0x14, 1), (0x14, 0)], 2)])
 
 
 def pattern_library(tmp_path):
@@ -68,14 +62,6 @@ def row_command(program, row, command):
     click_screen((mx + 40, my + MENU_TOP + command * MENU_ROW + MENU_ROW // 2))
 
 
-def warning_ok(program):
-    warning = program.wait_dialog(WARNING_TITLE)
-    wx, wy, _, _ = window_geometry(warning)
-    left, top, right, bottom = program.skin.rect("WARN_POS", "2")
-    click_screen((wx + (left + right) // 2, wy + (top + bottom) // 2))
-    wait_until(lambda: not find_windows(WARNING_TITLE), 10, what="the warning to close")
-
-
 def bright_pixels(shot, row):
     """White text pixels in the name part of a list row."""
     band = shot.crop((20, row * NAME_ROW + 8, 280, row * NAME_ROW + 34)).convert("L")
@@ -105,7 +91,7 @@ def test_a_macro_in_use_is_not_deleted_and_an_unused_one_is(program, tmp_path):
     screenshot_area(ox + left, oy + top, ox + right, oy + bottom + 40, "library_row_menu.png")
     click_screen((mx + 40, my + MENU_TOP + DELETE * MENU_ROW + MENU_ROW // 2))
     before = program.read_bytes("MacroSetting")
-    warning_ok(program)
+    press_warning_ok(program)
     assert program.read_bytes("MacroSetting") == before
     assert library_names(program, "MacroSetting") == ["Reload", "Burst"]
 
