@@ -555,3 +555,12 @@ def press_warning_ok(program):
     left, top, right, bottom = program.skin.rect("WARN_POS", "2")
     click_screen((wx + (left + right) // 2, wy + (top + bottom) // 2))
     wait_until(lambda: not find_windows(WARNING_TITLE), 10, what="the warning to close")
+
+
+def assign_through_popup(program, row, item, list_row):
+    """Picks "Macro…" (item 6) or "Recoil control…" (item 7) for an assignment
+    row and confirms a row of the pop-up's list."""
+    pick_function(program, row, item)
+    popup = wait_window_of_size(SELECT_SIZE)
+    choose_in_popup(program, popup, list_row)
+    confirm_popup(program, popup)

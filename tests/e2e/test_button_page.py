@@ -1,7 +1,7 @@
 """The button page used like a person: function menus and their submenus,
 the primary-function rule, and the macro and pattern pop-ups, with the
 results read from the settings file and the simulator's journal."""
-from r58driver import (FUNCTION_ROW, SELECT_SIZE, WARNING_TITLE, choose_in_popup, click_screen,
+from r58driver import (FUNCTION_ROW, assign_through_popup, SELECT_SIZE, WARNING_TITLE, choose_in_popup, click_screen,
                        confirm_popup, find_windows, hover_into_submenu, open_function_menu,
                        pick_function, pick_in_submenu, press_warning_ok, screenshot_area,
                        screenshot_window, select_popup_point, settings_dump, wait_until,
@@ -99,10 +99,7 @@ def test_a_macro_chosen_in_the_pop_up_is_copied_into_the_slot_by_the_apply(progr
 
 def test_left_alone_the_macro_pop_up_gives_the_macros_own_repeat(program, tmp_path):
     program.start(files={"MacroSetting": macro_library(tmp_path)})
-    pick_function(program, 3, 6)
-    popup = wait_window_of_size(SELECT_SIZE)
-    choose_in_popup(program, popup, 1)
-    confirm_popup(program, popup)
+    assign_through_popup(program, 3, 6, 1)
     _, stored = apply_and_read(program)
     assert stored[3]["code"] == MACRO_CODE
     assert (stored[3]["repeat_type"], stored[3]["repeat_times"]) == (2, 0)

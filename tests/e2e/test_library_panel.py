@@ -4,10 +4,9 @@ library files."""
 import os
 import time
 
-from r58driver import (SELECT_SIZE, WARNING_TITLE, choose_in_popup, click_screen, confirm_popup,
-                       find_windows, per_user_root, pick_function, press_warning_ok, r58ctl,
-                       read_ini, screenshot_area, type_path_into_dialog, wait_until,
-                       wait_window_of_size, write_macro_file, write_macro_library)
+from r58driver import (WARNING_TITLE, assign_through_popup, click_screen, find_windows,
+                       per_user_root, press_warning_ok, r58ctl, read_ini, screenshot_area,
+                       type_path_into_dialog, wait_until, write_macro_file, write_macro_library)
 
 NAME_ROW = 41
 MORE_LEFT, MORE_SIZE = 359, (16, 22)
@@ -80,10 +79,7 @@ def no_window_comes(title, seconds=2.5):
 def test_a_macro_in_use_is_not_deleted_and_an_unused_one_is(program, tmp_path):
     program.start(files={"MacroSetting": macro_library(tmp_path)})
     # Burst for row 5 (the mouse's button 4) through the pop-up.
-    pick_function(program, 4, 6)
-    popup = wait_window_of_size(SELECT_SIZE)
-    choose_in_popup(program, popup, 1)
-    confirm_popup(program, popup)
+    assign_through_popup(program, 4, 6, 1)
     program.settle(0.5)
     mx, my = open_row_menu(program, 1)
     ox, oy = program.origin()
