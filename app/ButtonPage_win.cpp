@@ -1,10 +1,17 @@
 #include "app/ButtonPage_win.h"
 
+#include <memory>
+
 #include "app/SkinBuilder_win.h"
+#include "controls/BtnMenu_win.h"
 #include "controls/ControlDraw_win.h"
+#include "dialogs/WarnDlg_win.h"
+#include "editors/SelMacroDlg_win.h"
 #include "macro/Libraries.h"
+#include "macro/SelectionRules.h"
 #include "settings/WideText_win.h"
 #include "skin/LanguageTable.h"
+#include "skin/ProgramPaths_win.h"
 
 namespace {
 
@@ -57,9 +64,9 @@ void ButtonPage::Build(SkinBuilder& builder, Screen screen) {
 void ButtonPage::Route(MainRouter& router) {
   for (int r = 0; r < kAssignmentRows; ++r) {
     router.Add(functions_[r], [this, r](const CommandContext& c) -> Changes {
-      if (c.popupWasOpen) return kNothingChanged;
+      if (c.popupWasOpen || !c.IsClick()) return kNothingChanged;
       selectedRow_ = r;
-      // The function menu comes with the assignment work.
+      OpenFunctionMenu(r);
       return kNothingChanged;
     });
   }
@@ -108,8 +115,69 @@ void ButtonPage::UpdateHover(POINT screenPoint) {
   }
 }
 
-Changes ButtonPage::OnFunctionPick(WPARAM, LPARAM) {
-  // A pick with no selected row does nothing; the assignment comes with the
-  // button page's menus.
+void ButtonPage::OpenFunctionMenu(int row) {
+  RECT button{};
+  GetWindowRect(functions_[row], &button);
+  const std::wstring folder = Paths().programFolder + L"Skins\\Menu\\";
+  const std::wstring normal = folder + L"function_drop down menu_normal.jpg";
+  const std::wstring over = folder + L"function_drop down menu_over.jpg";
+  const std::wstring down = folder + L"function_drop down menu_down.jpg";
+  CBtnMenu* menu = NewPopupMenu(ctx_.window);
+  menu->SetMenuImages(normal, over, down, normal, L"", false);
+  menu->SetSubmenuImages(normal, over, down, normal, L"", false);
+  menu->SetMenuPosition(button.right, button.top);
+  menu->SetRowHeight(kFunctionMenuRowHeight);
+  menu->SetTextLayout(kAlignLeft, kFunctionMenuCaptionOffset);
+  menu->SetVisibleRows(kFunctionMenuRows);
+  const std::vector<FunctionMenuItem>& items = FunctionMenu();
+  for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+    menu->AddMenuItem(Wide(GetFuncString(items[i].value)), items[i].value);
+    for (std::uint8_t child : items[i].children)
+      menu->AddSubMenuItem(i, Wide(GetFuncString(child)), child);
+  }
+  if (!menu->CreateMenu()) CloseCurrentPopupMenu();
+}
+
+Changes ButtonPage::OnFunctionPick(WPARAM, LPARAM lParam) {
+  const int row = selectedRow_;
+  const PickPlan plan = PlanFunctionPick(ctx_.profile(), row, HIWORD(lParam), LOWORD(lParam));
+  switch (plan.step) {
+    case PickStep::kIgnore:
+      return kNothingChanged;
+    case PickStep::kWarn:
+      ShowWarning(ctx_.window, plan.warning);
+      return kNothingChanged;
+    case PickStep::kChooseMacro:
+      return ChooseEntry(row, LibraryKind::kMacro) ? kAssignmentsChanged : kNothingChanged;
+    case PickStep::kChoosePattern:
+      return ChooseEntry(row, LibraryKind::kPattern) ? kAssignmentsChanged : kNothingChanged;
+    case PickStep::kAssign:
+      AssignFunction(ctx_.profile().slots[row], plan.code);
+      return kAssignmentsChanged;
+  }
   return kNothingChanged;
+}
+
+bool ButtonPage::ChooseEntry(int row, LibraryKind kind) {
+  if (!ctx_.libraries) return false;
+  const Library& library = ctx_.libraries->of(kind);
+  const bool macros = kind == LibraryKind::kMacro;
+  ClampSlotLibrary(ctx_.profile().slots[row]);
+  const ButtonSlot& slot = ctx_.profile().slots[row];
+  CWnd* owner = CWnd::FromHandle(ctx_.window);
+  std::unique_ptr<CSelEntryDlg> dialog;
+  if (macros)
+    dialog = std::make_unique<CSelMacroDlg>(owner, library, MacroSelectionStart(library, slot));
+  else
+    dialog =
+        std::make_unique<CSelPressureGunDlg>(owner, library, PatternSelectionStart(library, slot));
+  if (dialog->DoModal() != IDOK) return true;
+  // The service may have reloaded the settings meanwhile: the rule is asked again.
+  if (CheckAssignment(ctx_.profile(), row, library.traits().buttonCode) != kAccepted) return true;
+  ButtonSlot& chosen = ctx_.profile().slots[row];
+  if (macros)
+    AssignChosenMacro(chosen, library, dialog->SelectedPosition(), dialog->Repeat());
+  else
+    AssignChosenPattern(chosen, library, dialog->SelectedPosition());
+  return true;
 }

@@ -3,11 +3,11 @@
 // page heading.
 #pragma once
 
+#include "app/AssignmentRules.h"
 #include "app/MainArea_win.h"
 #include "controls/ListBtn_win.h"
+#include "macro/Library.h"
 #include "skin/SkinDraw_win.h"
-
-constexpr int kAssignmentRows = 6;
 
 class ButtonPage : public MainArea {
  public:
@@ -22,11 +22,17 @@ class ButtonPage : public MainArea {
   void RefreshAssignmentRows();
   // Timer 4: the label and badge of the row under the pointer are lit.
   void UpdateHover(POINT screenPoint);
-  // A function code picked in the function menu, for the selected row.
+  // A function code picked in the function menu, for the selected row:
+  // lParam's high word the item's value, its low word a group child's.
   Changes OnFunctionPick(WPARAM wParam, LPARAM lParam);
   int hoveredRow() const { return hoveredRow_; }
+  int selectedRow() const { return selectedRow_; }
 
  private:
+  void OpenFunctionMenu(int row);
+  // The macro or pattern pop-up for a row; true when the slot may have changed.
+  bool ChooseEntry(int row, LibraryKind kind);
+
   CPngListBtn functions_[kAssignmentRows];
   CPngListBtn labels_[kAssignmentRows];
   CPngListBtn badges_[kAssignmentRows];

@@ -193,6 +193,7 @@ void CQoxelDlg::RefreshProfileBar() {
 
 void CQoxelDlg::RefreshPages() {
   buttonPage_.RefreshAssignmentRows();
+  libraryPanel_.RefreshMarkers();
   lightingPage_.Refresh();
   sensitivityPage_.Refresh();
   profileBar_.Refresh();

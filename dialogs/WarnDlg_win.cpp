@@ -17,6 +17,12 @@ constexpr int kConfirmOkShift = 69;
 
 }  // namespace
 
+INT_PTR ShowWarning(HWND owner, int message) {
+  CWarnDlg dialog(CWnd::FromHandle(owner));
+  dialog.m_nMessage = message;
+  return dialog.DoModal();
+}
+
 CWarnDlg::CWarnDlg(CWnd* owner) : CSkinDialog(IDD_WARNING, owner, kWarningWindowTitle) {}
 
 CWarnDlg::~CWarnDlg() = default;

@@ -20,3 +20,6 @@ class CWarnDlg : public CSkinDialog {
   void BuildFromSkin() override;
   void PaintContent(HDC dc) override;
 };
+
+// Runs the warning dialog with message `message` over `owner`; its result.
+INT_PTR ShowWarning(HWND owner, int message);

@@ -489,6 +489,90 @@ def window_shot(window, name=None):
     """A screenshot of another top-level window, saved under the screenshots when named."""
     x, y, w, h = window_geometry(window)
     path = os.path.join(SCREENSHOTS, name or "_window.png")
+
+# -- pop-ups, menus and file dialogs (button page and library panel)
+
+PROGRAM_CLASS = "kestrelonr58.exe"
+
+
+def program_windows():
+    """X window ids of the program's visible windows."""
+    out = xdotool("search", "--onlyvisible", "--class", PROGRAM_CLASS)
+    return [int(w) for w in out.split()]
+
+
+def wait_window_of_size(size, timeout=15):
+    """The program's visible window of exactly this size (the pop-ups have no title)."""
+    def found():
+        for w in program_windows():
+            try:
+                if window_geometry(w)[2:] == tuple(size):
+                    return w
+            except AssertionError:
+                continue
+        return None
+    return wait_until(found, timeout, what="a %dx%d window" % tuple(size))
+
+
+def window_gone(window):
+    try:
+        window_geometry(window)
+    except AssertionError:
+        return True
+    return window not in program_windows()
+
+
+def click_screen(point, button=1):
+    xdotool("mousemove", point[0], point[1])
+    time.sleep(0.1)
+    xdotool("click", button)
+    time.sleep(0.4)
+
+
+def type_path_into_dialog(title, unix_path):
+    """Types a path into the system's open or save dialog as a person would."""
+    dialog = wait_until(lambda: (find_windows(title) or [None])[0], 15, what=title)
+    time.sleep(1.0)
+    xdotool("windowactivate", "--sync", dialog)
+    xdotool("key", "End", "shift+Home")
+    xdotool("type", "--delay", 20, windows_path(unix_path))
+    xdotool("key", "Return")
+    wait_until(lambda: not find_windows(title), 15, what="the file dialog to close")
+    time.sleep(1.0)
+
+
+def event_list_hex(events):
+    """A 92-event list [(code, value), ...] in the library files' struct form:
+    the 368 bytes as upper-case hex, then their sum modulo 256."""
+    data = bytearray(368)
+    for i, (code, value) in enumerate(events):
+        data[4 * i] = code
+        data[4 * i + 2] = value & 0xFF
+        data[4 * i + 3] = value >> 8
+    return data.hex().upper() + "%02X" % (sum(data) % 256)
+
+
+def write_macro_file(path, name, events, repeat_type=0, repeat_times=0, section="MacroProfile",
+                     shots=None):
+    """A single-record export file (.mac, or .mmac with section "BulletProfile")."""
+    lines = ["[%s]" % section, "Name=%s" % name, "Macro=%s" % event_list_hex(events),
+             "ReaptTimes=%d" % repeat_times, "ReaptType=%d" % repeat_type]
+    if shots is not None:
+        lines.append("BulletNum=%d" % shots)
+    with open(path, "w", encoding="cp1252", newline="\r\n") as f:
+        f.write("\n".join(lines) + "\n")
+    return path
+
+
+def settings_dump(path):
+    """The settings file as r58ctl reads it (JSON)."""
+    return json.loads(r58ctl("settings", "dump", path).stdout)
+
+
+def screenshot_window(window, name):
+    """A window as the screen shows it, saved under the screenshots folder."""
+    x, y, w, h = window_geometry(window)
+    path = os.path.join(SCREENSHOTS, name)
     os.makedirs(SCREENSHOTS, exist_ok=True)
     subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
                     "+repage", path], check=True, capture_output=True)
@@ -518,3 +602,117 @@ def apply_and_read(program, count, index=0):
 def white_pixels(image, rect):
     """Pixels of nearly white drawing (text, frames) inside a rectangle."""
     return sum(1 for p in image.crop(rect).getdata() if min(p) > 200)
+
+def screenshot_area(left, top, right, bottom, name):
+    """A rectangle of the screen, saved under the screenshots folder."""
+    path = os.path.join(SCREENSHOTS, name)
+    os.makedirs(SCREENSHOTS, exist_ok=True)
+    subprocess.run(["import", "-window", "root", "-crop",
+                    "%dx%d+%d+%d" % (right - left, bottom - top, left, top), "+repage", path],
+                   check=True, capture_output=True)
+    return Image.open(path).convert("RGB")
+
+
+# The button page's function menu: 24-pixel rows, 200 pixels wide, opening at
+# the top-right corner of the row's function button; a group's submenu opens
+# beside its row.
+FUNCTION_ROW = 24
+FUNCTION_WIDTH = 200
+# The selection pop-ups ("SEL_MACRO_POS"): list rows of 40 pixels.
+SELECT_SIZE = (400, 540)
+SELECT_ROW = 40
+
+
+def function_menu_origin(program, row):
+    """Screen point of the function menu of assignment row 0..5."""
+    left, top, right, bottom = program.skin.indirect_rect("MOUSE", "F%d" % (row + 1))
+    return program.to_screen((right, top))
+
+
+def open_function_menu(program, row):
+    program.click_at(program.skin.centre("MOUSE", program.skin.value("MOUSE", "F%d" % (row + 1))))
+    time.sleep(0.6)
+    return function_menu_origin(program, row)
+
+
+def hover_into_submenu(menu_origin, item):
+    """Moves the pointer onto a group item of an open function menu, along its
+    row into the submenu that opens beside it; the submenu's origin."""
+    mx, my = menu_origin
+    item_y = my + item * FUNCTION_ROW + FUNCTION_ROW // 2
+    for x in range(mx + FUNCTION_WIDTH // 2, mx + FUNCTION_WIDTH + 60, 20):
+        xdotool("mousemove", x, item_y)
+        time.sleep(0.05)
+    return mx + FUNCTION_WIDTH, my + item * FUNCTION_ROW
+
+
+def pick_in_submenu(submenu_origin, menu_item, child):
+    """From the group's row down the submenu to a child, and a click on it."""
+    sx, sy = submenu_origin
+    child_y = sy + child * FUNCTION_ROW + FUNCTION_ROW // 2
+    for y in range(sy + FUNCTION_ROW // 2, child_y + 1, 6):
+        xdotool("mousemove", sx + 60, y)
+        time.sleep(0.03)
+    click_screen((sx + FUNCTION_WIDTH // 2, child_y))
+
+
+def pick_function(program, row, item, child=None):
+    """Opens row's function menu and picks item (index 0..11), or the child of
+    a group item by moving through the item into its submenu, as a person would."""
+    origin = open_function_menu(program, row)
+    mx, my = origin
+    if child is None:
+        click_screen((mx + FUNCTION_WIDTH // 2, my + item * FUNCTION_ROW + FUNCTION_ROW // 2))
+        return
+    pick_in_submenu(hover_into_submenu(origin, item), item, child)
+
+
+def select_popup_point(popup, skin, key, dx=None, dy=None):
+    """Screen point inside a pop-up's "SEL_MACRO_POS" entry (its centre by default)."""
+    px, py, _, _ = window_geometry(popup)
+    left, top, right, bottom = skin.rect("SEL_MACRO_POS", key)
+    x = left + (right - left) // 2 if dx is None else left + dx
+    y = top + (bottom - top) // 2 if dy is None else top + dy
+    return px + x, py + y
+
+
+def choose_in_popup(program, popup, list_row):
+    """Clicks a row of the pop-up's list."""
+    click_screen(select_popup_point(popup, program.skin, "6", dx=120,
+                                    dy=list_row * SELECT_ROW + SELECT_ROW // 2))
+
+
+def confirm_popup(program, popup):
+    click_screen(select_popup_point(popup, program.skin, "3"))
+    wait_until(lambda: window_gone(popup), 10, what="the pop-up to close")
+
+
+def write_macro_library(path, records):
+    """A macro library file of records (number, name, events, repeat type) in
+    list order; buttons refer to the numbers, not the positions."""
+    text = ["[Setting]", "Total=%d" % len(records)]
+    text += ["%d=%d" % (i, r[0]) for i, r in enumerate(records)]
+    for number, name, events, repeat_type in records:
+        text += ["[MacroProfile%d]" % number, "Name=" + name, "Macro=" + event_list_hex(events),
+                 "ReaptTimes=0", "ReaptType=%d" % repeat_type]
+    with open(path, "w", encoding="cp1252", newline="\r\n") as f:
+        f.write("\n".join(text) + "\n")
+    return path
+
+
+def press_warning_ok(program):
+    """OK of the warning dialog, once it shows; waits for it to close."""
+    warning = program.wait_dialog(WARNING_TITLE)
+    wx, wy, _, _ = window_geometry(warning)
+    left, top, right, bottom = program.skin.rect("WARN_POS", "2")
+    click_screen((wx + (left + right) // 2, wy + (top + bottom) // 2))
+    wait_until(lambda: not find_windows(WARNING_TITLE), 10, what="the warning to close")
+
+
+def assign_through_popup(program, row, item, list_row):
+    """Picks "Macro…" (item 6) or "Recoil control…" (item 7) for an assignment
+    row and confirms a row of the pop-up's list."""
+    pick_function(program, row, item)
+    popup = wait_window_of_size(SELECT_SIZE)
+    choose_in_popup(program, popup, list_row)
+    confirm_popup(program, popup)
