@@ -59,8 +59,8 @@ class MainArea {
   virtual void Build(SkinBuilder& builder, Screen screen) = 0;
   // Registers the area's controls with their handlers, after the first build.
   virtual void Route(MainRouter& router) {}
-  // Shows and hides the controls for a page. It runs with the window's
-  // drawing switched off: only controls inside the page area are repainted
+  // Shows and hides the controls for a page. Visibility changes here repaint
+  // nothing: only the page area and the controls on it are repainted
   // afterwards, so a change to any other control belongs elsewhere.
   virtual void ShowPage(const PageView& view) {}
   // Draws the area's content of the current page into the composition.
@@ -71,20 +71,15 @@ class MainArea {
 };
 
 // Shows or hides a control window.
-// Visibility changes made while a batch is open are applied together when it
-// closes: one window-position pass instead of one per control.
-class ShowBatch {
+// While one is open, Show neither repaints nor uncovers anything: the page
+// switch hides and shows a page's controls that way (one window-position pass
+// each, with no repainting) and then repaints the page area once.
+class QuietShowScope {
  public:
-  ShowBatch();
-  ~ShowBatch();
-  ShowBatch(const ShowBatch&) = delete;
-  ShowBatch& operator=(const ShowBatch&) = delete;
-
-  static void Add(HWND control, bool shown);
-
- private:
-  HDWP positions_;
-  ShowBatch* outer_;
+  QuietShowScope();
+  ~QuietShowScope();
+  QuietShowScope(const QuietShowScope&) = delete;
+  QuietShowScope& operator=(const QuietShowScope&) = delete;
 };
 
 // Shows or hides a control window; a control already in that state is left

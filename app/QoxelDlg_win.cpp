@@ -174,12 +174,12 @@ void CQoxelDlg::ShowPage(int page) {
   else
     KillTimer(TIMER_ROW_HOVER);
   SetTimer(TIMER_PROFILE_HOVER, kHoverPeriodMs);
-  // With drawing off, hiding and showing a page's controls costs little; the
+  // The page's controls change visibility without repainting anything; the
   // page area and the controls on it are repainted once afterwards.
-  const bool drawing = ::IsWindowVisible(m_hWnd) != FALSE;
-  if (drawing) SendMessage(WM_SETREDRAW, FALSE);
-  for (MainArea* area : areas_) area->ShowPage(view);
-  if (drawing) SendMessage(WM_SETREDRAW, TRUE);
+  {
+    const QuietShowScope quiet;
+    for (MainArea* area : areas_) area->ShowPage(view);
+  }
   windowBar_.MarkTab(page);
   sensitivityPage_.Refresh();
   RedrawWindow(m_hWnd, &kPageArea, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
