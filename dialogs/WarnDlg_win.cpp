@@ -17,15 +17,6 @@ constexpr char16_t kPositions[] = u"WARN_POS";
 // In the two-button layout OK stands right of its one-button place.
 constexpr int kConfirmOkShift = 69;
 
-// A sheet of the screen section; a name that leaves the skins folder is refused.
-UniqueBitmap LoadSheet(std::u16string_view section, std::u16string_view key, SIZE* size = nullptr) {
-  UniqueBitmap sheet;
-  const std::u16string name = ReadSkinValue(section, key);
-  if (!name.empty() && IsSkinRelativeName(name))
-    LoadPictureFile(Paths().programFolder + L"skins\\" + Wide(name), sheet, size);
-  return sheet;
-}
-
 RECT RectOf(const SkinEntry& entry) {
   return RECT{entry.left, entry.top, entry.right, entry.bottom};
 }
@@ -39,11 +30,11 @@ CWarnDlg::~CWarnDlg() = default;
 void CWarnDlg::BuildFromSkin() {
   const bool confirm = m_nMessage == kWarnConfirmReset;
   const std::u16string_view section = confirm ? u"WARN_SCREEN2" : u"WARN_SCREEN";
-  const UniqueBitmap down = LoadSheet(section, u"Down");
-  const UniqueBitmap over = LoadSheet(section, u"Over");
-  const UniqueBitmap disabled = LoadSheet(section, u"Disabled");
+  const UniqueBitmap down = LoadSkinSheet(section, u"Down");
+  const UniqueBitmap over = LoadSkinSheet(section, u"Over");
+  const UniqueBitmap disabled = LoadSkinSheet(section, u"Disabled");
   SIZE size{};
-  background_ = LoadSheet(section, u"Main", &size);
+  background_ = LoadSkinSheet(section, u"Main", &size);
   // Borderless, so that the client area is the whole sheet.
   SetWindowLongPtrW(
       m_hWnd, GWL_STYLE,

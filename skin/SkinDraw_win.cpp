@@ -33,6 +33,14 @@ void DrawSkinImage(HDC dc, std::u16string_view section, std::u16string_view key,
       Gdiplus::Rect(entry.left, entry.top, static_cast<INT>(width), static_cast<INT>(height)));
 }
 
+UniqueBitmap LoadSkinSheet(std::u16string_view section, std::u16string_view key, SIZE* size) {
+  UniqueBitmap sheet;
+  const std::u16string name = ReadSkinValue(section, key);
+  if (!name.empty() && IsSkinRelativeName(name))
+    LoadPictureFile(Paths().programFolder + L"skins\\" + Wide(name), sheet, size);
+  return sheet;
+}
+
 bool SkinPicture::Load(std::u16string_view section, std::u16string_view key,
                        std::u16string_view folder) {
   bitmap_.reset();

@@ -19,6 +19,12 @@ void DrawSkinText(HDC dc, std::u16string_view section, std::u16string_view key, 
 void DrawSkinImage(HDC dc, std::u16string_view section, std::u16string_view key,
                    std::u16string_view folder);
 
+// The sheet a screen section's key names, from the skins folder; `size`
+// (optional) gets its pixel size. Empty when the name is missing, leaves the
+// folder or cannot be decoded.
+UniqueBitmap LoadSkinSheet(std::u16string_view section, std::u16string_view key,
+                           SIZE* size = nullptr);
+
 // A picture placed by a skin entry, as DrawSkinImage draws it but decoded and
 // scaled once: windows that repaint often draw it with one blend.
 class SkinPicture {

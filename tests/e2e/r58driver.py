@@ -360,3 +360,80 @@ class Program:
 
     def wait_dialog(self, title, timeout=15):
         return wait_until(lambda: (find_windows(title) or [None])[0], timeout, what=title)
+
+
+# -- other windows of the program and the system's file dialogs
+
+def click_window_at(window, point, button=1):
+    """A click at `point` in the client coordinates of another window."""
+    x, y, _, _ = window_geometry(window)
+    xdotool("mousemove", x + point[0], y + point[1])
+    time.sleep(0.05)
+    xdotool("click", button)
+    time.sleep(0.4)
+
+
+def capture_window(window, name):
+    """A screenshot of any window, saved under the program folder's screenshots."""
+    x, y, w, h = window_geometry(window)
+    path = os.path.join(SCREENSHOTS, name)
+    os.makedirs(SCREENSHOTS, exist_ok=True)
+    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                    "+repage", path], check=True, capture_output=True)
+    return Image.open(path).convert("RGB")
+
+
+def answer_file_dialog(unix_path, titles=("Open", "Save As")):
+    """Types a full path into the system's open or save dialog, as a person
+    would, and confirms it; the title of the dialog that was answered."""
+    dialog, title = wait_until(
+        lambda: next(((w[0], t) for t in titles for w in [find_windows(t)] if w), None), 20,
+        what="a file dialog")
+    time.sleep(1.0)
+    xdotool("windowactivate", "--sync", dialog)
+    xdotool("key", "End", "shift+Home")
+    xdotool("type", "--delay", 20, windows_path(unix_path))
+    xdotool("key", "Return")
+    wait_until(lambda: not find_windows(title), 15, what="the file dialog to close")
+    time.sleep(1.0)
+    return title
+
+
+def cancel_file_dialog(titles=("Open", "Save As")):
+    dialog, title = wait_until(
+        lambda: next(((w[0], t) for t in titles for w in [find_windows(t)] if w), None), 20,
+        what="a file dialog")
+    time.sleep(1.0)
+    xdotool("windowactivate", "--sync", dialog)
+    xdotool("key", "Escape")
+    wait_until(lambda: not find_windows(title), 15, what="the file dialog to close")
+    time.sleep(0.5)
+
+
+def settings_with_profiles(path, count, **global_values):
+    """A first start's settings file with only the first `count` profiles, the
+    first one current and active."""
+    r58ctl("settings", "init", path)
+    for index in range(5, count - 1, -1):
+        r58ctl("profile", "delete", path, index)
+    values = {"Current": 0, "Active": 0}
+    values.update(global_values)
+    for key, value in values.items():
+        write_ini_value(path, "Setting", key, value)
+    return path
+
+
+def untitled_windows():
+    """Geometries (x, y, width, height) of the visible windows without a
+    title, such as the program's popup menus; the root window left out."""
+    found = []
+    for w in xdotool("search", "--onlyvisible", "--name", "").split():
+        if xdotool("getwindowname", w).strip():
+            continue
+        try:
+            geometry = window_geometry(int(w))
+        except AssertionError:
+            continue
+        if geometry[:2] != (0, 0) or geometry[2:] != screen_size():
+            found.append(geometry)
+    return found
