@@ -51,19 +51,7 @@ void CPreference::BuildFromSkin() {
   const UniqueBitmap disabled = LoadSkinSheet(kScreen, u"Disabled");
   SIZE size{};
   background_ = LoadSkinSheet(kScreen, u"Main", &size);
-  if (!built_) {
-    // Borderless, so that the client area is the whole sheet.
-    SetWindowLongPtrW(
-        m_hWnd, GWL_STYLE,
-        GetWindowLongPtrW(m_hWnd, GWL_STYLE) &
-            ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
-    SetWindowLongPtrW(
-        m_hWnd, GWL_EXSTYLE,
-        GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) &
-            ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE));
-  }
-  SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  MakeFrameless(m_hWnd, size);
 
   auto place = [&](CBitmapBtn& button, const SkinEntry& entry) {
     const RECT rect = RectOf(entry);

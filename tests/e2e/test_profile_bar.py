@@ -91,6 +91,16 @@ def test_a_duplicate_name_is_refused_and_escape_cancels(program):
     program.settle(1.0)
     assert not find_windows(WARNING_TITLE)
 
+    # The edit menu's rename puts the edit over the drop-down.
+    program.click("MAIN", "6")
+    right, bottom = program.skin.rect("MAIN", "6")[2:]
+    program.click_at((right - 83 + 40, bottom + 5 + 12))  # "Rename"
+    program.settle(0.5)
+    program.type("From the menu")
+    program.key("Return")
+    apply(program, 1)
+    assert profile_section(program.settings(), 0)["profil_name"] == "From the menu"
+
 
 def test_drop_down_lists_the_profiles_and_a_second_click_only_closes_it(program, tmp_path):
     program.start(settings_file=settings_with_profiles(str(tmp_path / "GamingMouse"), 4))
@@ -164,8 +174,7 @@ def test_export_and_import_through_the_file_dialogs(program, tmp_path):
     wait_until(lambda: program.settings()["setting"]["totle"] == "6", 10, what="the sixth profile")
     before = program.read_bytes("GamingMouse")
     program.click("MAIN", "6")
-    right = program.skin.rect("MAIN", "6")[2]
-    bottom = program.skin.rect("MAIN", "6")[3]
+    right, bottom = program.skin.rect("MAIN", "6")[2:]
     program.screenshot("profile_edit_menu.png", park=False)
     program.click_at((right - 83 + 40, bottom + 5 + 25 + 12))  # "Import…"
     close_warning(program)
