@@ -383,14 +383,21 @@ def capture_window(window, name):
     return Image.open(path).convert("RGB")
 
 
-def answer_file_dialog(unix_path, titles=("Open", "Save As")):
-    """Types a full path into the system's open or save dialog, as a person
-    would, and confirms it; the title of the dialog that was answered."""
+def _file_dialog(titles):
+    """The first of the system's file dialogs with one of these titles that
+    appears, activated: (window, title)."""
     dialog, title = wait_until(
         lambda: next(((w[0], t) for t in titles for w in [find_windows(t)] if w), None), 20,
         what="a file dialog")
     time.sleep(1.0)
     xdotool("windowactivate", "--sync", dialog)
+    return dialog, title
+
+
+def answer_file_dialog(unix_path, titles=("Open", "Save As")):
+    """Types a full path into the system's open or save dialog, as a person
+    would, and confirms it; the title of the dialog that was answered."""
+    _, title = _file_dialog(titles)
     xdotool("key", "End", "shift+Home")
     xdotool("type", "--delay", 20, windows_path(unix_path))
     xdotool("key", "Return")
@@ -400,11 +407,7 @@ def answer_file_dialog(unix_path, titles=("Open", "Save As")):
 
 
 def cancel_file_dialog(titles=("Open", "Save As")):
-    dialog, title = wait_until(
-        lambda: next(((w[0], t) for t in titles for w in [find_windows(t)] if w), None), 20,
-        what="a file dialog")
-    time.sleep(1.0)
-    xdotool("windowactivate", "--sync", dialog)
+    _, title = _file_dialog(titles)
     xdotool("key", "Escape")
     wait_until(lambda: not find_windows(title), 15, what="the file dialog to close")
     time.sleep(0.5)
