@@ -4,7 +4,8 @@ import shutil
 
 from PIL import ImageChops
 
-from r58driver import Program, Skin, capture_window, click_window_at, find_windows, wait_until
+from r58driver import (Program, Skin, capture_window, click_window_at, find_windows,
+                       untitled_windows, wait_until, window_geometry)
 
 PREFERENCES_TITLE = "Kestrelon_Preference"
 
@@ -37,6 +38,14 @@ def pick_language(program, dialog, language):
     click_window_at(dialog, (left + 60, bottom + row * 33 + 16))
     program.settle(1.5)
     program.skin = Skin(language)
+
+
+def language_menus(program, dialog):
+    """Menus hanging from the language button's bottom-left corner."""
+    program.park()
+    x, y, _, _ = window_geometry(dialog)
+    left, _, _, bottom = program.skin.rect("OPTION_POS", "3")
+    return [m for m in untitled_windows() if m[:2] == (x + left, y + bottom)]
 
 
 def close_preferences(program, dialog, key):
@@ -93,6 +102,14 @@ def test_picking_the_language_shown_changes_nothing(program):
     english = settled_screenshot(program, "language_same_before.png")
     dialog = open_preferences(program)
     before = capture_window(dialog, "preferences_same_language.png")
+
+    # A click on the dialog's background closes the language menu.
+    click_window_at(dialog, program.skin.centre("OPTION_POS", "3"))
+    assert len(language_menus(program, dialog)) == 1
+    capture_window(dialog, "preferences_language_menu.png")
+    click_window_at(dialog, (100, 250))
+    assert language_menus(program, dialog) == []
+
     pick_language(program, dialog, "En")
     assert not differs(capture_window(dialog, "preferences_same_language_after.png"), before)
     close_preferences(program, dialog, "2")
