@@ -25,6 +25,8 @@ class MainHost {
   virtual ~MainHost() = default;
   virtual void ApplySettings() = 0;
   virtual void EndMainDialog(INT_PTR result) = 0;
+  // Everything placed and labelled again from the current skin file.
+  virtual void RefreshMainWindow() = 0;
 };
 
 struct MainContext {

@@ -202,9 +202,12 @@ void CQoxelDlg::RefreshPages() {
 
 void CQoxelDlg::RefreshMainWindow() {
   BuildMainWindow();
-  background_.SetPicture(Wide(FixedText(config().header.bgPath)));
+  // The picture itself is kept; what is cut from it follows the new sheets.
+  background_.RequestRecut();
   RefreshProfileBar();
-  Invalidate();
+  // Every control has new faces and captions; the page switch inside the
+  // refresh held drawing off and repaints only the page area.
+  RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CQoxelDlg::SetBackgroundPicture(const std::wstring& path) {

@@ -37,7 +37,7 @@ class CQoxelDlg : public CDialog, private MainHost {
   void RefreshProfileBar();
   void RefreshPages();
   // After a language change: everything placed and labelled again.
-  void RefreshMainWindow();
+  void RefreshMainWindow() override;
   void SetBackgroundPicture(const std::wstring& path);
 
   BOOL OnInitDialog() override;

@@ -3,8 +3,11 @@
 #include "app/FileDialogs_win.h"
 #include "app/SkinBuilder_win.h"
 #include "device/ServiceLink.h"
+#include "dialogs/Preference_win.h"
 #include "dialogs/WarnDlg_win.h"
 #include "settings/WideText_win.h"
+#include "skin/ProgramPaths_win.h"
+#include "skin/SkinFile.h"
 
 void WindowBar::Build(SkinBuilder& builder, Screen screen) {
   if (screen == Screen::kLight) {
@@ -76,8 +79,26 @@ Changes WindowBar::SwitchToTab(int tab) {
 }
 
 Changes WindowBar::OpenPreferences() {
-  // The preferences dialog and the language rebuild come with the profile bar.
-  return kNothingChanged;
+  ConfigHeader& header = ctx_.config().header;
+  const int before = header.lanId;
+  bool shownInAnother = false;
+  CPreference dialog(CWnd::FromHandle(ctx_.window));
+  dialog.m_languageIndex = before;
+  dialog.onLanguageChanged = [&](int index) {
+    // The window shows the picked language at once, tab fonts included; the
+    // settings keep it only after OK, and the file only after the next apply.
+    header.lanId = index;
+    shownInAnother = true;
+    ctx_.host.RefreshMainWindow();
+  };
+  const bool ok = dialog.DoModal() == IDOK;
+  header.lanId = ok ? dialog.m_languageIndex : before;
+  SelectSkinFile(Paths().programFolder, header.lanId);
+  if (!shownInAnother && header.lanId == before) {
+    InvalidateRect(ctx_.window, nullptr, FALSE);
+    return kNothingChanged;
+  }
+  return kLanguageChanged;
 }
 
 Changes WindowBar::ResetCurrentProfile() {

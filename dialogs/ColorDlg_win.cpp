@@ -23,7 +23,7 @@ CColorDlg::~CColorDlg() = default;
 void CColorDlg::BuildFromSkin() {
   DialogSheets sheets;
   sheets.Load(kScreen);
-  FitDialogToSheet(m_hWnd, sheets.size);
+  MakeFrameless(m_hWnd, sheets.size);
   sheets.PlaceButton(close_, RectOf(DialogEntry(kPositions, u"1")), m_hWnd);
   const SkinEntry ok = DialogEntry(kPositions, u"3");
   PlaceLabelled(sheets, ok_, ok, RectOf(ok));

@@ -25,19 +25,6 @@ void DialogSheets::ReleaseButtonSheets() {
   disabled.reset();
 }
 
-void FitDialogToSheet(HWND dialog, SIZE size) {
-  SetWindowLongPtrW(
-      dialog, GWL_STYLE,
-      GetWindowLongPtrW(dialog, GWL_STYLE) &
-          ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
-  SetWindowLongPtrW(
-      dialog, GWL_EXSTYLE,
-      GetWindowLongPtrW(dialog, GWL_EXSTYLE) &
-          ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE));
-  SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 SkinEntry DialogEntry(std::u16string_view section, std::u16string_view key) {
   return ParseSkinEntry(ReadSkinValue(section, key));
 }

@@ -26,10 +26,6 @@ struct DialogSheets {
   void ReleaseButtonSheets();
 };
 
-// Takes away the dialog frame and sizes the window to `size`, so that the
-// client area is the sheet.
-void FitDialogToSheet(HWND dialog, SIZE size);
-
 // The parsed entry of a position value of the current skin file.
 SkinEntry DialogEntry(std::u16string_view section, std::u16string_view key);
 

@@ -31,7 +31,7 @@ void CWarnDlg::BuildFromSkin() {
   const bool confirm = m_nMessage == kWarnConfirmReset;
   DialogSheets sheets;
   sheets.Load(confirm ? u"WARN_SCREEN2" : u"WARN_SCREEN");
-  FitDialogToSheet(m_hWnd, sheets.size);
+  MakeFrameless(m_hWnd, sheets.size);
   sheets.PlaceButton(close_, RectOf(DialogEntry(kPositions, u"1")), m_hWnd);
   const SkinEntry ok = DialogEntry(kPositions, u"2");
   RECT okRect = RectOf(ok);

@@ -104,3 +104,16 @@ BOOL CDialog::PreTranslateMessage(MSG* msg) {
   if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
   return ::IsDialogMessageW(m_hWnd, msg);
 }
+
+void MakeFrameless(HWND window, SIZE size) {
+  SetWindowLongPtrW(
+      window, GWL_STYLE,
+      GetWindowLongPtrW(window, GWL_STYLE) &
+          ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
+  SetWindowLongPtrW(
+      window, GWL_EXSTYLE,
+      GetWindowLongPtrW(window, GWL_EXSTYLE) &
+          ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE));
+  SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}

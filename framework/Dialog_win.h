@@ -39,6 +39,10 @@ class CDialog : public CWnd {
   INT_PTR result_ = -1;
 };
 
+// Takes the caption and frame off a window and gives it `size`, so that its
+// client area is the whole window (the skinned dialogs draw their own frame).
+void MakeFrameless(HWND window, SIZE size);
+
 // The extended dialog of the framework; the same dialog with room for more.
 class CDialogEx : public CDialog {
  public:

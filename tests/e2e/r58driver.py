@@ -525,6 +525,14 @@ def window_gone(window):
 def click_screen(point, button=1):
     xdotool("mousemove", point[0], point[1])
     time.sleep(0.1)
+
+# -- other windows of the program and the system's file dialogs
+
+def click_window_at(window, point, button=1):
+    """A click at `point` in the client coordinates of another window."""
+    x, y, _, _ = window_geometry(window)
+    xdotool("mousemove", x + point[0], y + point[1])
+    time.sleep(0.05)
     xdotool("click", button)
     time.sleep(0.4)
 
@@ -571,6 +579,9 @@ def settings_dump(path):
 
 def screenshot_window(window, name):
     """A window as the screen shows it, saved under the screenshots folder."""
+
+def capture_window(window, name):
+    """A screenshot of any window, saved under the program folder's screenshots."""
     x, y, w, h = window_geometry(window)
     path = os.path.join(SCREENSHOTS, name)
     os.makedirs(SCREENSHOTS, exist_ok=True)
@@ -716,3 +727,61 @@ def assign_through_popup(program, row, item, list_row):
     popup = wait_window_of_size(SELECT_SIZE)
     choose_in_popup(program, popup, list_row)
     confirm_popup(program, popup)
+
+def _file_dialog(titles):
+    """The first of the system's file dialogs with one of these titles that
+    appears, activated: (window, title)."""
+    dialog, title = wait_until(
+        lambda: next(((w[0], t) for t in titles for w in [find_windows(t)] if w), None), 20,
+        what="a file dialog")
+    time.sleep(1.0)
+    xdotool("windowactivate", "--sync", dialog)
+    return dialog, title
+
+
+def answer_file_dialog(unix_path, titles=("Open", "Save As")):
+    """Types a full path into the system's open or save dialog, as a person
+    would, and confirms it; the title of the dialog that was answered."""
+    _, title = _file_dialog(titles)
+    xdotool("key", "End", "shift+Home")
+    xdotool("type", "--delay", 20, windows_path(unix_path))
+    xdotool("key", "Return")
+    wait_until(lambda: not find_windows(title), 15, what="the file dialog to close")
+    time.sleep(1.0)
+    return title
+
+
+def cancel_file_dialog(titles=("Open", "Save As")):
+    _, title = _file_dialog(titles)
+    xdotool("key", "Escape")
+    wait_until(lambda: not find_windows(title), 15, what="the file dialog to close")
+    time.sleep(0.5)
+
+
+def settings_with_profiles(path, count, **global_values):
+    """A first start's settings file with only the first `count` profiles, the
+    first one current and active."""
+    r58ctl("settings", "init", path)
+    for index in range(5, count - 1, -1):
+        r58ctl("profile", "delete", path, index)
+    values = {"Current": 0, "Active": 0}
+    values.update(global_values)
+    for key, value in values.items():
+        write_ini_value(path, "Setting", key, value)
+    return path
+
+
+def untitled_windows():
+    """Geometries (x, y, width, height) of the visible windows without a
+    title, such as the program's popup menus; the root window left out."""
+    found = []
+    for w in xdotool("search", "--onlyvisible", "--name", "").split():
+        if xdotool("getwindowname", w).strip():
+            continue
+        try:
+            geometry = window_geometry(int(w))
+        except AssertionError:
+            continue
+        if geometry[:2] != (0, 0) or geometry[2:] != screen_size():
+            found.append(geometry)
+    return found

@@ -4,8 +4,8 @@ import os
 
 from PIL import Image, ImageChops
 
-from r58driver import (BIN, WARNING_TITLE, find_windows, per_user_root, screen_size,
-                       wait_until, window_geometry, windows_path, xdotool)
+from r58driver import (BIN, WARNING_TITLE, answer_file_dialog, find_windows, per_user_root,
+                       screen_size, wait_until, window_geometry, xdotool)
 
 PAGE_AREA = (421, 155, 1091, 605)
 TABS = {"buttons": "7", "sensitivity": "8", "library": "99", "lighting": "9"}
@@ -140,14 +140,7 @@ def test_background_picture_is_shown_and_cancel_restores_the_default(program, tm
 
 def choose_file(program, unix_path):
     """Types a path into the system's open dialog as a person would."""
-    dialog = program.wait_dialog("Open")
-    program.settle(1.0)
-    xdotool("windowactivate", "--sync", dialog)
-    xdotool("key", "End", "shift+Home")
-    xdotool("type", "--delay", 20, windows_path(unix_path))
-    xdotool("key", "Return")
-    wait_until(lambda: not find_windows("Open"), 15, what="the file dialog to close")
-    program.settle(1.0)
+    answer_file_dialog(unix_path, titles=("Open",))
 
 
 def test_pages_in_both_languages_are_photographed(program, tmp_path):

@@ -270,7 +270,7 @@ OPTION.add(
     Ctl("OPTION_POS", "3", (180, 76, 252, 34), "dropdown", T("English", "Čeština")),
     Ctl("OPTION_POS", "13", (28, 126, 404, 48), "text",
         T("The new language is shown at once. OK keeps it.",
-          "Nový jazyk se zobrazí hned. Tlačítkem OK ho ponecháte.")),
+          "Nový jazyk se projeví hned. OK ho ponechá.")),
     Ctl("OPTION_POS", "14", (28, 182, 404, 24), "text", T("Kestrelon R58")),
     Ctl("OPTION_POS", "2", (316, 228, OK_W, 36), "primary", T("OK")),
 )

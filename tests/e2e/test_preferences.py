@@ -1,0 +1,116 @@
+"""The preferences dialog used like a person: the language switches the whole
+window in place, Cancel goes back, OK keeps it and the next apply stores it."""
+import shutil
+
+from PIL import ImageChops
+
+from r58driver import (Program, Skin, capture_window, click_window_at, find_windows,
+                       untitled_windows, wait_until, window_geometry)
+
+PREFERENCES_TITLE = "Kestrelon_Preference"
+
+
+def differs(a, b):
+    return ImageChops.difference(a, b).getbbox() is not None
+
+
+def settled_screenshot(program, name):
+    """The window after every page value has been shown once: another profile
+    selected and the first one again."""
+    program.click("SYNC", "2")
+    program.click("SYNC", "1")
+    return program.screenshot(name)
+
+
+def open_preferences(program):
+    program.click("MAIN", "2")
+    dialog = program.wait_dialog(PREFERENCES_TITLE)
+    program.settle(0.8)
+    return dialog
+
+
+def pick_language(program, dialog, language):
+    """Opens the language menu and picks a language: its rows are Czech, then English."""
+    program.park()
+    click_window_at(dialog, program.skin.centre("OPTION_POS", "3"))
+    left, _, _, bottom = program.skin.rect("OPTION_POS", "3")
+    row = 0 if language == "Cs" else 1
+    click_window_at(dialog, (left + 60, bottom + row * 33 + 16))
+    program.settle(1.5)
+    program.skin = Skin(language)
+
+
+def language_menus(program, dialog):
+    """Menus hanging from the language button's bottom-left corner."""
+    program.park()
+    x, y, _, _ = window_geometry(dialog)
+    left, _, _, bottom = program.skin.rect("OPTION_POS", "3")
+    return [m for m in untitled_windows() if m[:2] == (x + left, y + bottom)]
+
+
+def close_preferences(program, dialog, key):
+    """"1" is the close button, "2" OK."""
+    click_window_at(dialog, program.skin.centre("OPTION_POS", key))
+    wait_until(lambda: not find_windows(PREFERENCES_TITLE), 10, what="the preferences to close")
+    program.settle(1.5)
+
+
+def test_language_switches_in_place_cancel_restores_and_ok_keeps(program, tmp_path):
+    program.start()
+    english = settled_screenshot(program, "language_main_En.png")
+
+    dialog = open_preferences(program)
+    capture_window(dialog, "preferences_En.png")
+    pick_language(program, dialog, "Cs")
+    program.park()
+    capture_window(dialog, "preferences_Cs.png")
+    czech_preview = program.screenshot("language_main_Cs_preview.png")
+    # Beside the dialog too: the tabs are left of it.
+    tabs = (421, 100, 751, 140)
+    assert differs(czech_preview.crop(tabs), english.crop(tabs)), "the window kept its language"
+    close_preferences(program, dialog, "1")  # close: back to English
+    program.skin = Skin("En")
+    assert not differs(program.screenshot("language_main_En_after_cancel.png"), english)
+    assert program.settings()["setting"]["lan_id"] == "1"
+
+    dialog = open_preferences(program)
+    pick_language(program, dialog, "Cs")
+    close_preferences(program, dialog, "2")  # OK keeps Czech
+    czech = program.screenshot("language_main_Cs.png")
+    assert differs(czech.crop(tabs), english.crop(tabs))
+    assert program.settings()["setting"]["lan_id"] == "1", "written before the apply"
+    program.click("MAIN", "11")
+    program.wait_journal(1)
+    assert program.settings()["setting"]["lan_id"] == "0"
+
+    # A start on that file looks exactly like the window switched in place.
+    settings = str(tmp_path / "GamingMouse")
+    shutil.copyfile(program.file("GamingMouse"), settings)
+    program.stop()
+    fresh = Program("Cs")
+    try:
+        fresh.start(settings_file=settings)
+        started = settled_screenshot(fresh, "language_main_Cs_started.png")
+        box = ImageChops.difference(started, czech).getbbox()
+        assert box is None, box
+    finally:
+        fresh.stop()
+
+
+def test_picking_the_language_shown_changes_nothing(program):
+    program.start()
+    english = settled_screenshot(program, "language_same_before.png")
+    dialog = open_preferences(program)
+    before = capture_window(dialog, "preferences_same_language.png")
+
+    # A click on the dialog's background closes the language menu.
+    click_window_at(dialog, program.skin.centre("OPTION_POS", "3"))
+    assert len(language_menus(program, dialog)) == 1
+    capture_window(dialog, "preferences_language_menu.png")
+    click_window_at(dialog, (100, 250))
+    assert language_menus(program, dialog) == []
+
+    pick_language(program, dialog, "En")
+    assert not differs(capture_window(dialog, "preferences_same_language_after.png"), before)
+    close_preferences(program, dialog, "2")
+    assert not differs(program.screenshot(), english)
