@@ -362,6 +362,7 @@ class Program:
         return wait_until(lambda: (find_windows(title) or [None])[0], timeout, what=title)
 
 
+
 # -- the macro and recoil editors
 
 EDITOR_TITLE = "Kestrelon_Macro"
@@ -448,6 +449,8 @@ def write_full_macro_library(path, count=100):
     with open(path, "wb") as f:
         f.write(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
 
+
+
 # -- sliders, menus, profiles and other windows
 
 BALL_WIDTH = None
@@ -489,6 +492,37 @@ def window_shot(window, name=None):
     """A screenshot of another top-level window, saved under the screenshots when named."""
     x, y, w, h = window_geometry(window)
     path = os.path.join(SCREENSHOTS, name or "_window.png")
+    os.makedirs(SCREENSHOTS, exist_ok=True)
+    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                    "+repage", path], check=True, capture_output=True)
+    return Image.open(path).convert("RGB")
+
+
+def send_to_program(*args):
+    """hid.exe --send ... as the device service would."""
+    subprocess.run([WINE_EXEC, os.path.join(BIN, "hid.exe"), "--send", *map(str, args)],
+                   env=wine_env(), capture_output=True, timeout=60)
+
+
+def colour_value(rgb):
+    """A settings colour (red in the low byte) from an (r, g, b) pixel."""
+    r, g, b = rgb[:3]
+    return r + g * 256 + b * 65536
+
+
+def apply_and_read(program, count, index=0):
+    """Presses apply and waits for the journal's `count`-th line: the settings
+    section of profile `index` and the profile the service got."""
+    program.click("MAIN", "11")
+    lines = program.wait_journal(count)
+    return profile_section(program.settings(), index), lines[-1]["profile"]
+
+
+def white_pixels(image, rect):
+    """Pixels of nearly white drawing (text, frames) inside a rectangle."""
+    return sum(1 for p in image.crop(rect).getdata() if min(p) > 200)
+
+
 
 # -- pop-ups, menus and file dialogs (button page and library panel)
 
@@ -525,14 +559,6 @@ def window_gone(window):
 def click_screen(point, button=1):
     xdotool("mousemove", point[0], point[1])
     time.sleep(0.1)
-
-# -- other windows of the program and the system's file dialogs
-
-def click_window_at(window, point, button=1):
-    """A click at `point` in the client coordinates of another window."""
-    x, y, _, _ = window_geometry(window)
-    xdotool("mousemove", x + point[0], y + point[1])
-    time.sleep(0.05)
     xdotool("click", button)
     time.sleep(0.4)
 
@@ -579,9 +605,6 @@ def settings_dump(path):
 
 def screenshot_window(window, name):
     """A window as the screen shows it, saved under the screenshots folder."""
-
-def capture_window(window, name):
-    """A screenshot of any window, saved under the program folder's screenshots."""
     x, y, w, h = window_geometry(window)
     path = os.path.join(SCREENSHOTS, name)
     os.makedirs(SCREENSHOTS, exist_ok=True)
@@ -589,30 +612,6 @@ def capture_window(window, name):
                     "+repage", path], check=True, capture_output=True)
     return Image.open(path).convert("RGB")
 
-
-def send_to_program(*args):
-    """hid.exe --send ... as the device service would."""
-    subprocess.run([WINE_EXEC, os.path.join(BIN, "hid.exe"), "--send", *map(str, args)],
-                   env=wine_env(), capture_output=True, timeout=60)
-
-
-def colour_value(rgb):
-    """A settings colour (red in the low byte) from an (r, g, b) pixel."""
-    r, g, b = rgb[:3]
-    return r + g * 256 + b * 65536
-
-
-def apply_and_read(program, count, index=0):
-    """Presses apply and waits for the journal's `count`-th line: the settings
-    section of profile `index` and the profile the service got."""
-    program.click("MAIN", "11")
-    lines = program.wait_journal(count)
-    return profile_section(program.settings(), index), lines[-1]["profile"]
-
-
-def white_pixels(image, rect):
-    """Pixels of nearly white drawing (text, frames) inside a rectangle."""
-    return sum(1 for p in image.crop(rect).getdata() if min(p) > 200)
 
 def screenshot_area(left, top, right, bottom, name):
     """A rectangle of the screen, saved under the screenshots folder."""
@@ -727,6 +726,29 @@ def assign_through_popup(program, row, item, list_row):
     popup = wait_window_of_size(SELECT_SIZE)
     choose_in_popup(program, popup, list_row)
     confirm_popup(program, popup)
+
+
+
+# -- other windows of the program and the system's file dialogs
+
+def click_window_at(window, point, button=1):
+    """A click at `point` in the client coordinates of another window."""
+    x, y, _, _ = window_geometry(window)
+    xdotool("mousemove", x + point[0], y + point[1])
+    time.sleep(0.05)
+    xdotool("click", button)
+    time.sleep(0.4)
+
+
+def capture_window(window, name):
+    """A screenshot of any window, saved under the program folder's screenshots."""
+    x, y, w, h = window_geometry(window)
+    path = os.path.join(SCREENSHOTS, name)
+    os.makedirs(SCREENSHOTS, exist_ok=True)
+    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                    "+repage", path], check=True, capture_output=True)
+    return Image.open(path).convert("RGB")
+
 
 def _file_dialog(titles):
     """The first of the system's file dialogs with one of these titles that
