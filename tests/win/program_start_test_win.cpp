@@ -19,10 +19,26 @@ class ProgramStart : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(FindWindowW(nullptr, kTitle), nullptr) << "a program window is left from before";
+    ASSERT_TRUE(InstanceMarkGone()) << "an instance from before still holds the single-instance mark";
     ClearPerUserFolder();
   }
   // The program starts the device-service simulator, which outlives it.
   void TearDown() override { QuitSimulator(); }
+  // The program's single-instance mark may outlive its window for a moment.
+  static bool InstanceMarkGone() {
+    for (int tries = 0; tries < 500; ++tries) {
+      HANDLE mark = OpenMutexW(SYNCHRONIZE, FALSE, kTitle);
+      if (!mark) return true;
+      CloseHandle(mark);
+      Sleep(20);
+    }
+    return false;
+  }
+  // Says why no window came: a program that ended (and how) or one still starting.
+  static std::string WhyNoWindow(ChildProcess& program) {
+    if (!program.Wait(0)) return "the program is still running without a visible window";
+    return "the program ended with exit code " + std::to_string(program.ExitCode());
+  }
   std::filesystem::path exe = ProgramFolder() / L"KestrelonR58.exe";
 };
 
@@ -31,7 +47,7 @@ TEST_F(ProgramStart, FirstStartCreatesTheFoldersAndTheDefaultSettingsFile) {
   ChildProcess program(exe);
   ASSERT_TRUE(program.started());
   HWND window = WaitForWindow(kTitle, 30000);
-  ASSERT_NE(window, nullptr);
+  ASSERT_NE(window, nullptr) << WhyNoWindow(program);
   EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
 
   const auto settings = PerUserFolder() / L"GamingMouse";
@@ -51,7 +67,7 @@ TEST_F(ProgramStart, FirstStartCreatesTheFoldersAndTheDefaultSettingsFile) {
 TEST_F(ProgramStart, ASecondInstanceExitsAtOnceAndWritesNothing) {
   ChildProcess first(exe);
   HWND window = WaitForWindow(kTitle, 30000);
-  ASSERT_NE(window, nullptr);
+  ASSERT_NE(window, nullptr) << WhyNoWindow(first);
   const auto settings = PerUserFolder() / L"GamingMouse";
   const std::string before = Bytes(settings);
   std::filesystem::remove(settings);  // a second instance that wrote would recreate it
