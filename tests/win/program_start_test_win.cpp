@@ -19,7 +19,8 @@ class ProgramStart : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(FindWindowW(nullptr, kTitle), nullptr) << "a program window is left from before";
-    ASSERT_TRUE(InstanceMarkGone()) << "an instance from before still holds the single-instance mark";
+    ASSERT_TRUE(InstanceMarkGone())
+        << "an instance from before still holds the single-instance mark";
     ClearPerUserFolder();
   }
   // The program starts the device-service simulator, which outlives it.
