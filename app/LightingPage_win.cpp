@@ -235,16 +235,9 @@ Changes LightingPage::OnSlider(int id, int value) {
 }
 
 void LightingPage::OpenEffectMenu() {
-  RECT button{};
-  GetWindowRect(effect_, &button);
-  const std::wstring folder = Paths().programFolder + L"Skins\\Menu\\";
-  const std::wstring normal = folder + L"Light_menu_normal.jpg";
-  const std::wstring over = folder + L"Light_menu_over.jpg";
-  CBtnMenu* menu = NewPopupMenu(ctx_.window);
-  menu->SetMenuImages(normal, over, over, normal, L"", false);
+  CBtnMenu* menu = NewDropDownMenu(ctx_.window, L"Light", effect_);
   menu->SetRowHeight(kEffectRowHeight);
   menu->SetFontHeight(kEffectFontHeight);
-  menu->SetMenuPosition(button.left, button.bottom);
   menu->SetTextLayout(kAlignLeft, 5);
   for (int value = kFirstEffect; value <= kLastEffect; ++value)
     menu->AddMenuItem(Wide(GetFuncString(value)), value);

@@ -237,14 +237,8 @@ Changes ProfileBar::FinishRename(bool commit) {
 }
 
 void ProfileBar::OpenProfileMenu() {
-  RECT button{};
-  GetWindowRect(profileMenu_, &button);
   const MouseConfig& config = ctx_.config();
-  const std::wstring normal = MenuImage(L"Profile", L"_menu_normal.jpg");
-  const std::wstring over = MenuImage(L"Profile", L"_menu_over.jpg");
-  CBtnMenu* menu = NewPopupMenu(ctx_.window);
-  menu->SetMenuImages(normal, over, over, normal, L"", false);
-  menu->SetMenuPosition(button.left, button.bottom);
+  CBtnMenu* menu = NewDropDownMenu(ctx_.window, L"Profile", profileMenu_);
   menu->SetTextLayout(kAlignLeft, kMenuCaptionOffset);
   menu->SetRowHeight(kMenuRowHeight);
   for (int k = 0; k < config.header.totle && k < kMaxProfiles; ++k) {

@@ -8,7 +8,6 @@
 #include "controls/ShapeDraw_win.h"
 #include "dialogs/ColorDlg_win.h"
 #include "settings/WideText_win.h"
-#include "skin/ProgramPaths_win.h"
 #include "skin/SkinDraw_win.h"
 
 namespace {
@@ -229,14 +228,7 @@ bool SensitivityPage::OnClick(POINT client) {
 }
 
 void SensitivityPage::OpenLevelMenu(int level) {
-  RECT button{};
-  GetWindowRect(levelButtons_[level], &button);
-  const std::wstring folder = Paths().programFolder + L"Skins\\Menu\\";
-  const std::wstring normal = folder + L"DPI_menu_normal.jpg";
-  const std::wstring over = folder + L"DPI_menu_over.jpg";
-  CBtnMenu* menu = NewPopupMenu(ctx_.window);
-  menu->SetMenuImages(normal, over, over, normal, L"", false);
-  menu->SetMenuPosition(button.left, button.bottom);
+  CBtnMenu* menu = NewDropDownMenu(ctx_.window, L"DPI", levelButtons_[level]);
   menu->SetRowHeight(24);
   menu->SetTextLayout(kAlignLeft, 5);
   for (const LevelMenuItem& item : LevelMenuItems())

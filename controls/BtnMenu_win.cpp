@@ -6,6 +6,7 @@
 #include "controls/ControlMessages.h"
 #include "controls/MenuGeometry.h"
 #include "framework/ResourceIds.h"
+#include "skin/ProgramPaths_win.h"
 #include "skin/SkinImages_win.h"
 
 CBtnMenu* CurrentPopupMenu = nullptr;
@@ -72,6 +73,18 @@ CBtnMenu* NewPopupMenu(HWND owner) {
   CloseCurrentPopupMenu();
   CurrentPopupMenu = new CBtnMenu(owner);
   return CurrentPopupMenu;
+}
+
+CBtnMenu* NewDropDownMenu(HWND owner, const std::wstring& picture, HWND anchor) {
+  const std::wstring base = Paths().programFolder + L"Skins\\Menu\\" + picture;
+  const std::wstring normal = base + L"_menu_normal.jpg";
+  const std::wstring over = base + L"_menu_over.jpg";
+  CBtnMenu* menu = NewPopupMenu(owner);
+  menu->SetMenuImages(normal, over, over, normal, L"", false);
+  RECT button{};
+  GetWindowRect(anchor, &button);
+  menu->SetMenuPosition(button.left, button.bottom);
+  return menu;
 }
 
 CBtnMenu::CBtnMenu(HWND owner, int tag)

@@ -129,3 +129,6 @@ extern CBtnMenu* CurrentPopupMenu;
 void CloseCurrentPopupMenu();
 // Closes the open menu and makes a new root menu for `owner` the current one.
 CBtnMenu* NewPopupMenu(HWND owner);
+// A drop-down menu below `anchor`'s left edge, its faces the skin's
+// "Menu\<picture>_menu_normal.jpg" and "_menu_over.jpg" (over also when pressed).
+CBtnMenu* NewDropDownMenu(HWND owner, const std::wstring& picture, HWND anchor);

@@ -95,14 +95,7 @@ BOOL CPreference::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CPreference::OpenLanguageMenu() {
-  RECT button{};
-  GetWindowRect(language_, &button);
-  const std::wstring menuFolder = Paths().programFolder + L"Skins\\Menu\\";
-  const std::wstring normal = menuFolder + L"lan_menu_normal.jpg";
-  const std::wstring over = menuFolder + L"lan_menu_over.jpg";
-  CBtnMenu* menu = NewPopupMenu(m_hWnd);
-  menu->SetMenuImages(normal, over, over, normal, L"", false);
-  menu->SetMenuPosition(button.left, button.bottom);
+  CBtnMenu* menu = NewDropDownMenu(m_hWnd, L"lan", language_);
   menu->SetTextLayout(kAlignLeft, kMenuCaptionOffset);
   menu->SetRowHeight(kMenuRowHeight);
   for (int i = 0; i < kLanguageCount; ++i)

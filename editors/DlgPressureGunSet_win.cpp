@@ -13,7 +13,6 @@
 #include "settings/Utf.h"
 #include "settings/WideText_win.h"
 #include "skin/LanguageTable.h"
-#include "skin/ProgramPaths_win.h"
 
 namespace {
 
@@ -120,15 +119,8 @@ void CDlgPressureGunSet::LayOutColumns() {
 }
 
 void CDlgPressureGunSet::OpenShotMenu() {
-  const std::wstring folder = Paths().programFolder + L"Skins\\Menu\\";
-  const std::wstring normal = folder + L"PressureGun_menu_normal.jpg";
-  const std::wstring over = folder + L"PressureGun_menu_over.jpg";
-  CBtnMenu* menu = NewPopupMenu(m_hWnd);
-  menu->SetMenuImages(normal, over, over, normal, L"", false);
+  CBtnMenu* menu = NewDropDownMenu(m_hWnd, L"PressureGun", shotCount_);
   menu->SetRowHeight(kShotMenuRowHeight);
-  RECT button{};
-  GetWindowRect(shotCount_, &button);
-  menu->SetMenuPosition(button.left, button.bottom);
   for (int i = 0; i < kMaxShots; ++i) menu->AddMenuItem(L" " + std::to_wstring(i + 1), i);
   menu->CreateMenu(m_hWnd);
   menu->ShowMenu(SW_SHOWNOACTIVATE);

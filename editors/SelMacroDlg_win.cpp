@@ -10,7 +10,6 @@
 #include "macro/Library.h"
 #include "settings/WideText_win.h"
 #include "skin/LanguageTable.h"
-#include "skin/ProgramPaths_win.h"
 #include "skin/SkinDraw_win.h"
 #include "skin/SkinFile.h"
 
@@ -120,14 +119,7 @@ BOOL CSelEntryDlg::OnInitDialog() {
 }
 
 void CSelEntryDlg::OpenRepeatMenu() {
-  RECT button{};
-  GetWindowRect(repeatButton_, &button);
-  const std::wstring folder = Paths().programFolder + L"Skins\\Menu\\";
-  const std::wstring normal = folder + L"loop_menu_normal.jpg";
-  const std::wstring over = folder + L"loop_menu_over.jpg";
-  CBtnMenu* menu = NewPopupMenu(m_hWnd);
-  menu->SetMenuImages(normal, over, over, normal, L"", false);
-  menu->SetMenuPosition(button.left, button.bottom);
+  CBtnMenu* menu = NewDropDownMenu(m_hWnd, L"loop", repeatButton_);
   menu->SetRowHeight(kRepeatMenuRowHeight);
   menu->SetTextLayout(kAlignLeft, kRepeatCaptionLeft);
   for (int type = 0; type < kRepeatTypes; ++type) {

@@ -479,25 +479,6 @@ def profile_section(settings, index):
     return settings["profile%ssetting" % number]
 
 
-def click_in_window(window, point):
-    """A click at a client point of another top-level window (a dialog)."""
-    x, y, _, _ = window_geometry(window)
-    xdotool("mousemove", x + point[0], y + point[1])
-    time.sleep(0.05)
-    xdotool("click", 1)
-    time.sleep(0.3)
-
-
-def window_shot(window, name=None):
-    """A screenshot of another top-level window, saved under the screenshots when named."""
-    x, y, w, h = window_geometry(window)
-    path = os.path.join(SCREENSHOTS, name or "_window.png")
-    os.makedirs(SCREENSHOTS, exist_ok=True)
-    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
-                    "+repage", path], check=True, capture_output=True)
-    return Image.open(path).convert("RGB")
-
-
 def send_to_program(*args):
     """hid.exe --send ... as the device service would."""
     subprocess.run([WINE_EXEC, os.path.join(BIN, "hid.exe"), "--send", *map(str, args)],
@@ -603,10 +584,10 @@ def settings_dump(path):
     return json.loads(r58ctl("settings", "dump", path).stdout)
 
 
-def screenshot_window(window, name):
-    """A window as the screen shows it, saved under the screenshots folder."""
+def screenshot_window(window, name=None):
+    """A window as the screen shows it, saved under the screenshots folder when named."""
     x, y, w, h = window_geometry(window)
-    path = os.path.join(SCREENSHOTS, name)
+    path = os.path.join(SCREENSHOTS, name or "_window.png")
     os.makedirs(SCREENSHOTS, exist_ok=True)
     subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
                     "+repage", path], check=True, capture_output=True)
@@ -738,16 +719,6 @@ def click_window_at(window, point, button=1):
     time.sleep(0.05)
     xdotool("click", button)
     time.sleep(0.4)
-
-
-def capture_window(window, name):
-    """A screenshot of any window, saved under the program folder's screenshots."""
-    x, y, w, h = window_geometry(window)
-    path = os.path.join(SCREENSHOTS, name)
-    os.makedirs(SCREENSHOTS, exist_ok=True)
-    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
-                    "+repage", path], check=True, capture_output=True)
-    return Image.open(path).convert("RGB")
 
 
 def _file_dialog(titles):

@@ -4,7 +4,7 @@ import shutil
 
 from PIL import ImageChops
 
-from r58driver import (Program, Skin, capture_window, click_window_at, find_windows,
+from r58driver import (Program, Skin, screenshot_window, click_window_at, find_windows,
                        untitled_windows, wait_until, window_geometry)
 
 PREFERENCES_TITLE = "Kestrelon_Preference"
@@ -60,10 +60,10 @@ def test_language_switches_in_place_cancel_restores_and_ok_keeps(program, tmp_pa
     english = settled_screenshot(program, "language_main_En.png")
 
     dialog = open_preferences(program)
-    capture_window(dialog, "preferences_En.png")
+    screenshot_window(dialog, "preferences_En.png")
     pick_language(program, dialog, "Cs")
     program.park()
-    capture_window(dialog, "preferences_Cs.png")
+    screenshot_window(dialog, "preferences_Cs.png")
     czech_preview = program.screenshot("language_main_Cs_preview.png")
     # Beside the dialog too: the tabs are left of it.
     tabs = (421, 100, 751, 140)
@@ -101,16 +101,16 @@ def test_picking_the_language_shown_changes_nothing(program):
     program.start()
     english = settled_screenshot(program, "language_same_before.png")
     dialog = open_preferences(program)
-    before = capture_window(dialog, "preferences_same_language.png")
+    before = screenshot_window(dialog, "preferences_same_language.png")
 
     # A click on the dialog's background closes the language menu.
     click_window_at(dialog, program.skin.centre("OPTION_POS", "3"))
     assert len(language_menus(program, dialog)) == 1
-    capture_window(dialog, "preferences_language_menu.png")
+    screenshot_window(dialog, "preferences_language_menu.png")
     click_window_at(dialog, (100, 250))
     assert language_menus(program, dialog) == []
 
     pick_language(program, dialog, "En")
-    assert not differs(capture_window(dialog, "preferences_same_language_after.png"), before)
+    assert not differs(screenshot_window(dialog, "preferences_same_language_after.png"), before)
     close_preferences(program, dialog, "2")
     assert not differs(program.screenshot(), english)

@@ -3,9 +3,9 @@ the toggles, the level menu, the level colours and the service's level
 message, checked in the settings file, the journal and on screen."""
 from PIL import ImageChops
 
-from r58driver import (apply_and_read, click_in_window, colour_value, find_windows,
+from r58driver import (apply_and_read, click_window_at, colour_value, find_windows,
                        menu_row_point, profile_section, send_to_program, slider_point,
-                       wait_until, white_pixels, window_shot)
+                       wait_until, white_pixels, screenshot_window)
 
 SENSITIVITY_TAB = "8"
 COLOUR_TITLE = "Kestrelon_Infomation"
@@ -71,14 +71,14 @@ def pick_in_wheel(program, points, button_key, shot_name=None):
     clicked = []
     for dx, dy in points:
         clicked.append((centre[0] + dx, centre[1] + dy))
-        click_in_window(dialog, clicked[-1])
+        click_window_at(dialog, clicked[-1])
     program.park()
-    shot = window_shot(dialog, shot_name)
+    shot = screenshot_window(dialog, shot_name)
     preview = shot.getpixel(program.skin.centre("COLOR_POS", "21"))
     if left <= clicked[-1][0] < right and top <= clicked[-1][1] < bottom:
         # The preview shows the colour of the wheel where the last click was.
         assert preview == shot.getpixel(clicked[-1]), (preview, shot.getpixel(clicked[-1]))
-    click_in_window(dialog, program.skin.centre("COLOR_POS", button_key))
+    click_window_at(dialog, program.skin.centre("COLOR_POS", button_key))
     wait_until(lambda: not find_windows(COLOUR_TITLE), 10, what="the colour picker to close")
     program.settle(0.4)
     return preview
