@@ -37,7 +37,8 @@ SkinEntry EntryAt(std::u16string_view key) {
 
 }  // namespace
 
-CPreference::CPreference(CWnd* parent) : CDialog(IDD_PREFERENCES, parent) {}
+CPreference::CPreference(CWnd* parent)
+    : CSkinDialog(IDD_PREFERENCES, parent, kPreferenceWindowTitle) {}
 
 CPreference::~CPreference() = default;
 
@@ -77,21 +78,14 @@ void CPreference::ShowLanguageName() {
   language_.SetButtonText(Wide(GetFuncString(kFirstLanguageText + m_languageIndex)), 0, true);
 }
 
-BOOL CPreference::OnInitDialog() {
-  CDialog::OnInitDialog();
-  SetWindowText(WidePtr(kPreferenceWindowTitle));
-  CenterWindow(parent_ ? parent_->GetSafeHwnd() : nullptr);
-  return TRUE;
-}
-
 BOOL CPreference::OnCommand(WPARAM wParam, LPARAM lParam) {
   CloseCurrentPopupMenu();
   const HWND sender = reinterpret_cast<HWND>(lParam);
-  if (!sender || HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
-  if (sender == close_.GetSafeHwnd()) EndDialog(IDCANCEL);
-  if (sender == ok_.GetSafeHwnd()) EndDialog(IDOK);
-  if (sender == language_.GetSafeHwnd()) OpenLanguageMenu();
-  return TRUE;
+  if (sender && HIWORD(wParam) == BN_CLICKED && sender == language_.GetSafeHwnd()) {
+    OpenLanguageMenu();
+    return TRUE;
+  }
+  return CSkinDialog::OnCommand(wParam, lParam);
 }
 
 void CPreference::OpenLanguageMenu() {
@@ -116,12 +110,7 @@ void CPreference::OnLanguagePick(int value) {
   if (onLanguageChanged) onLanguageChanged(index);
 }
 
-void CPreference::OnPaint() {
-  BufferedPaint buffer(m_hWnd);
-  HDC dc = buffer.dc();
-  DrawBitmap(dc, background_.get(), 0, 0);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
+void CPreference::PaintContent(HDC dc) {
   {
     const SelectScope select(dc, CachedFont(21, FW_NORMAL, InterfaceFace()));
     DrawSkinText(dc, kPositions, u"11", kTextFormat);
@@ -134,17 +123,6 @@ void CPreference::OnPaint() {
 
 LRESULT CPreference::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      const LRESULT created = DefWindowProc(message, wParam, lParam);
-      if (created == -1) return -1;
-      BuildFromSkin();
-      return created;
-    }
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
     case WM_LBUTTONDOWN:
       CloseCurrentPopupMenu();
       break;
@@ -160,5 +138,5 @@ LRESULT CPreference::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return CDialog::WindowProc(message, wParam, lParam);
+  return CSkinDialog::WindowProc(message, wParam, lParam);
 }

@@ -7,10 +7,9 @@
 #include <functional>
 
 #include "controls/BitmapBtn_win.h"
-#include "framework/Dialog_win.h"
-#include "framework/Paint_win.h"
+#include "dialogs/DialogSkin_win.h"
 
-class CPreference : public CDialog {
+class CPreference : public CSkinDialog {
  public:
   explicit CPreference(CWnd* parent = nullptr);
   ~CPreference() override;
@@ -26,22 +25,20 @@ class CPreference : public CDialog {
   HWND okButton() const { return ok_.GetSafeHwnd(); }
   HWND closeButton() const { return close_.GetSafeHwnd(); }
 
-  BOOL OnInitDialog() override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
- private:
+ protected:
   // Creates the buttons on the first call; later calls move them and give
   // them the faces and texts of the current skin file.
-  void BuildFromSkin();
+  void BuildFromSkin() override;
+  void PaintContent(HDC dc) override;
+
+ private:
   void ShowLanguageName();
   void OpenLanguageMenu();
   void OnLanguagePick(int value);
-  void OnPaint();
 
   bool built_ = false;
-  UniqueBitmap background_;
-  CBitmapBtn close_;
-  CBitmapBtn ok_;
   CBitmapBtn language_;
 };
