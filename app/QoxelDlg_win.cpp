@@ -162,9 +162,11 @@ bool CQoxelDlg::CompleteScreenOf(int page) {
 
 void CQoxelDlg::ShowPage(int page) {
   ctx_.page = page;
-  // A completed screen's controls got the skin's captions: the settings'
-  // again, which ends in showing the page.
-  if (CompleteScreenOf(page)) {
+  // A page asked for before the timer completed its screen is completed now;
+  // its controls got the skin's captions, so the settings' are shown again,
+  // which ends in showing the page. Before the window is on screen the timer
+  // does it, after the first paint.
+  if (::IsWindowVisible(m_hWnd) && CompleteScreenOf(page)) {
     RefreshProfileBar();
     return;
   }
