@@ -21,6 +21,32 @@ MAIN_TITLE = "Kestrelon R58"
 WARNING_TITLE = "Kestrelon_Warning"
 
 
+def cpu_ticks(name):
+    """Processor time so far of the processes whose command line names `name`."""
+    found = subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split()
+    total = 0
+    for pid in found:
+        try:
+            with open("/proc/%s/stat" % pid) as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+            total += int(fields[11]) + int(fields[12])  # utime, stime
+        except (OSError, IndexError, ValueError):
+            pass
+    return total
+
+
+def wait_idle(name, quiet=0.3, timeout=10.0):
+    """Waits until the named processes have used no processor time for `quiet` seconds."""
+    end = time.monotonic() + timeout
+    last = cpu_ticks(name)
+    while time.monotonic() < end:
+        time.sleep(quiet)
+        now = cpu_ticks(name)
+        if now == last:
+            return
+        last = now
+
+
 def wait_until(predicate, timeout=15.0, step=0.1, what="condition"):
     """The predicate's first true value; AssertionError after the timeout."""
     end = time.monotonic() + timeout
@@ -230,9 +256,11 @@ class Program:
                                         stderr=subprocess.DEVNULL)
         self.window = wait_until(lambda: (find_windows(MAIN_TITLE) or [None])[0], 30,
                                  what="the main window")
-        # The window is shown once built; give it time to paint its controls.
+        # The window is shown once built and completes its other pages after
+        # the first paint: wait until that work is done.
         wait_until(lambda: os.path.exists(self.file("GamingMouse")), 15, what="the settings file")
         self.settle()
+        wait_idle("KestrelonR58.exe")
         return self
 
     def settle(self, seconds=0.6):

@@ -91,9 +91,12 @@ def test_a_press_on_a_free_spot_drags_the_window(program):
     program.start()
     x, y = program.origin()
     program.drag((600, 640), (500, 600))
-    wait_until(lambda: program.origin() != (x, y), 5, what="the window to move")
-    nx, ny = program.origin()
-    assert (nx - x, ny - y) == (-100, -40)
+    # The last moves of the drag may reach the window a moment after the release.
+    target = (x - 100, y - 40)
+    try:
+        wait_until(lambda: program.origin() == target, 5, what="the window to follow the drag")
+    except AssertionError:
+        assert program.origin() == target  # says where it stopped
 
 
 def test_reset_asks_first_and_tells_the_service(program):
