@@ -2,29 +2,13 @@
 ("ADVANCE" 3 new, 4 edit) and used like a person: a macro recorded from real
 keys and a click, a delay edited in place and a group moved, a built-in
 recoil pattern stepped down; each saved into its library file."""
-import os
-
-import pytest
-
-from r58driver import EDITOR_TITLE, ROOT, Editor, library_entries
+from r58driver import EDITOR_TITLE, Editor, library_entries
 from test_editor_windows import (assert_delay_edited_and_click_moved_up,
                                  assert_recorded_a_b_click, edit_delay_and_move_click_up,
                                  record_a_b_click_and_save, step_vertical_down_three_times_and_save)
 
 PANEL = "ADVANCE"
 NEW, EDIT, LIST, MACRO_TAB, PATTERN_TAB = "3", "4", "8", "9", "10"
-
-
-def panel_opens_editors():
-    with open(os.path.join(ROOT, "app", "LibraryPanel_win.cpp"), encoding="utf-8") as f:
-        source = f.read()
-    return "EditMacro" in source and "EditPattern" in source
-
-
-pytestmark = pytest.mark.skipif(
-    not panel_opens_editors(),
-    reason="the library panel does not open the editors yet: app/LibraryPanel_win.cpp calls "
-           "neither EditMacro nor EditPattern (its commands 115 and 112 are being built)")
 
 
 def open_editor(program, key):
