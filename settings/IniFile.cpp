@@ -65,6 +65,8 @@ int HexDigit(char16_t c) {
 
 }  // namespace
 
+std::u16string_view TrimIniValue(std::u16string_view value) { return Trim(value); }
+
 std::u16string EncodeStruct(const void* buffer, std::size_t size) {
   static constexpr char16_t kHex[] = u"0123456789ABCDEF";
   const auto* bytes = static_cast<const unsigned char*>(buffer);

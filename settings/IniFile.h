@@ -19,6 +19,10 @@
 #include <unordered_map>
 #include <vector>
 
+// What a value becomes once written and read back: the format keeps no blanks
+// (space, tab, line ends, vertical tab, form feed) at either end.
+std::u16string_view TrimIniValue(std::u16string_view value);
+
 // The longest string value a read returns, as the platform's 4096-unit buffer
 // with its terminator gives.
 constexpr std::size_t kMaxStringUnits = 4095;

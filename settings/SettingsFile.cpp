@@ -18,6 +18,17 @@ std::int32_t ReadColour(const IniFile& ini, std::u16string_view s, std::u16strin
   return ini.ReadInt(s, key, static_cast<std::int32_t>(fallback));
 }
 
+// A fixed field holds what fits before a terminator. Cut there, the text may
+// end in blanks that a value in the file cannot keep; they go now, so that the
+// file reloads to what memory holds.
+template <std::size_t N>
+void ReadFixedText(const IniFile& ini, std::u16string_view section, std::u16string_view key,
+                   char16_t (&field)[N]) {
+  SetFixedText(field, ini.ReadString(section, key));
+  const std::u16string kept(TrimIniValue(FixedText(field)));
+  SetFixedText(field, kept);
+}
+
 }  // namespace
 
 std::u16string ProfileSectionName(int number, bool single) {
@@ -33,7 +44,7 @@ void ReadGlobalSection(ConfigHeader& h, const IniFile& ini) {
   h.showTrayIcon = ini.ReadInt(s, u"Show_TrayIcon", 1);
   h.showOsd = ini.ReadInt(s, u"Show_OSD", 1);
   h.lanId = ini.ReadInt(s, u"lan_id", 1);
-  SetFixedText(h.bgPath, ini.ReadString(s, u"BGFilesPath"));
+  ReadFixedText(ini, s, u"BGFilesPath", h.bgPath);
   for (int i = 0; i < h.totle && i < kMaxProfiles; ++i)
     h.section[i] = ini.ReadInt(s, DecimalText(i), i);
 }
@@ -76,11 +87,11 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   p->scrollPage = ini.ReadInt(s, u"scroll_page", 0);
   p->mouseSpeed = ini.ReadInt(s, u"Mouse_Speed", 5);
   p->mouseEnhance = ini.ReadInt(s, u"mouse_enhance", 0);
-  SetFixedText(p->name, ini.ReadString(s, u"Profil_Name"));
-  SetFixedText(p->syncPath, ini.ReadString(s, u"SYNCFilesPath"));
+  ReadFixedText(ini, s, u"Profil_Name", p->name);
+  ReadFixedText(ini, s, u"SYNCFilesPath", p->syncPath);
   for (int i = 0; i < kButtonSlots; ++i) {
-    SetFixedText(p->exePath[i], ini.ReadString(s, Indexed(u"ExePath", i)));
-    SetFixedText(p->exeName[i], ini.ReadString(s, Indexed(u"ExeName", i)));
+    ReadFixedText(ini, s, Indexed(u"ExePath", i), p->exePath[i]);
+    ReadFixedText(ini, s, Indexed(u"ExeName", i), p->exeName[i]);
     if (!ini.ReadStruct(s, Indexed(u"ButtonAssigned", i), &p->slots[i], sizeof(ButtonSlot)))
       ClearSlot(p->slots[i], i);
   }

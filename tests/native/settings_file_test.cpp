@@ -150,6 +150,31 @@ TEST_F(SettingsFileTest, UnicodeNamesSurviveAndLongTextsAreCut) {
   EXPECT_EQ(std::u16string(FixedText(p.exePath[4])), std::u16string(259, u'e'));
 }
 
+TEST_F(SettingsFileTest, ATextCutToItsFieldKeepsNoBlankAtItsEndSoASaveReloadsTheSame) {
+  // Cut at the field's size or at a zero unit, a text may end in blanks that a
+  // value in the file cannot keep.
+  using namespace std::string_literals;
+  const std::string file =
+      "[Setting]\nTotle=1\nBGFilesPath=C:\\pics\\a \f\0tail\n"
+      "[Profile0Setting]\nProfil_Name="s +
+      std::string(48, 'n') + " x\nExeName2=game\t\0.exe\n";
+  WriteBytes(path, file);
+  SettingsStore store(path);
+  ASSERT_TRUE(store.LoadOnly());
+  const MouseConfig& loaded = store.config();
+  EXPECT_EQ(std::u16string(FixedText(loaded.header.bgPath)), u"C:\\pics\\a");
+  EXPECT_EQ(std::u16string(FixedText(loaded.profiles[0].name)), std::u16string(48, u'n'));
+  EXPECT_EQ(std::u16string(FixedText(loaded.profiles[0].exeName[2])), u"game");
+
+  ASSERT_TRUE(store.Save());
+  SettingsStore reloaded(path);
+  ASSERT_TRUE(reloaded.LoadOnly());
+  EXPECT_EQ(std::memcmp(&reloaded.config().header, &loaded.header, sizeof loaded.header), 0);
+  EXPECT_EQ(
+      std::memcmp(&reloaded.config().profiles[0], &loaded.profiles[0], sizeof loaded.profiles[0]),
+      0);
+}
+
 TEST_F(SettingsFileTest, ARepairedSectionIsWrittenBeforeTheGlobalSectionPointsAtIt) {
   // Slots 0 and 1 both claim section 0; slot 1 is given section 1.
   WriteBytes(path,
