@@ -166,7 +166,7 @@ void CQoxelDlg::ShowPage(int page) {
   // its controls got the skin's captions, so the settings' are shown again,
   // which ends in showing the page. Before the window is on screen the timer
   // does it, after the first paint.
-  if (::IsWindowVisible(m_hWnd) && CompleteScreenOf(page)) {
+  if (IsWindowVisible() && CompleteScreenOf(page)) {
     RefreshProfileBar();
     return;
   }

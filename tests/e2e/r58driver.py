@@ -380,15 +380,10 @@ class Program:
             self.park()
         x, y = self.origin()
         w, h = self.size()
-        path = os.path.join(SCREENSHOTS, name or "_last.png")
-        os.makedirs(SCREENSHOTS, exist_ok=True)
-        subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
-                        "+repage", path], check=True, capture_output=True)
-        return Image.open(path).convert("RGB")
+        return screenshot_area(x, y, x + w, y + h, name or "_last.png")
 
     def wait_dialog(self, title, timeout=15):
         return wait_until(lambda: (find_windows(title) or [None])[0], timeout, what=title)
-
 
 
 # -- the macro and recoil editors
@@ -476,7 +471,6 @@ def write_full_macro_library(path, count=100):
         lines += ["[MacroProfile%d]" % i, "Name=Full %d" % i]
     with open(path, "wb") as f:
         f.write(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
-
 
 
 # -- sliders, menus, profiles and other windows
@@ -615,11 +609,7 @@ def settings_dump(path):
 def screenshot_window(window, name=None):
     """A window as the screen shows it, saved under the screenshots folder when named."""
     x, y, w, h = window_geometry(window)
-    path = os.path.join(SCREENSHOTS, name or "_window.png")
-    os.makedirs(SCREENSHOTS, exist_ok=True)
-    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
-                    "+repage", path], check=True, capture_output=True)
-    return Image.open(path).convert("RGB")
+    return screenshot_area(x, y, x + w, y + h, name or "_window.png")
 
 
 def screenshot_area(left, top, right, bottom, name):
