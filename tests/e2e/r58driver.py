@@ -14,18 +14,36 @@ from PIL import Image
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BIN = os.environ.get("R58_PROGRAM_DIR", os.path.join(ROOT, "build", "win", "bin"))
-PREFIX = os.environ.get("WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+
 WINE_EXEC = os.path.join(ROOT, "scripts", "wine-exec")
 SCREENSHOTS = os.path.join(BIN, "screenshots")
 MAIN_TITLE = "Kestrelon R58"
 WARNING_TITLE = "Kestrelon_Warning"
 
 
+def wine_prefix():
+    """The Wine prefix this run drives: each test worker has one of its own."""
+    return os.environ.get("WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+
+
+def in_this_prefix(pid):
+    """Whether a process runs in this run's Wine prefix (workers side by side
+    each start the same programs)."""
+    try:
+        with open("/proc/%s/environ" % pid, "rb") as f:
+            environment = f.read().split(b"\0")
+    except OSError:
+        return False
+    return ("WINEPREFIX=" + wine_prefix()).encode() in environment
+
+
 def cpu_ticks(name):
-    """Processor time so far of the processes whose command line names `name`."""
+    """Processor time so far of this prefix's processes whose command line names `name`."""
     found = subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split()
     total = 0
     for pid in found:
+        if not in_this_prefix(pid):
+            continue
         try:
             with open("/proc/%s/stat" % pid) as f:
                 fields = f.read().rsplit(")", 1)[1].split()
@@ -179,10 +197,11 @@ class Skin:
 
 def per_user_root():
     """%APPDATA% of the Wine prefix."""
-    found = [p for p in glob.glob(os.path.join(PREFIX, "drive_c", "users", "*", "AppData", "Roaming"))
+    prefix = wine_prefix()
+    found = [p for p in glob.glob(os.path.join(prefix, "drive_c", "users", "*", "AppData", "Roaming"))
              if os.sep + "Public" + os.sep not in p]
     if not found:
-        raise AssertionError("no user folder in the Wine prefix " + PREFIX)
+        raise AssertionError("no user folder in the Wine prefix " + prefix)
     return found[0]
 
 
@@ -197,7 +216,7 @@ def windows_path(unix_path):
 
 def wine_env():
     env = dict(os.environ)
-    env["WINEPREFIX"] = PREFIX
+    env["WINEPREFIX"] = wine_prefix()
     env.setdefault("WINEDEBUG", "-all")
     return env
 
@@ -278,9 +297,10 @@ class Program:
 
     def stop(self):
         if self.running():
-            for w in find_windows(MAIN_TITLE):
-                xdotool("windowclose", w)
-            if not self.wait_exit(10):
+            # The device service's close request ends the program as its close
+            # button does; one still showing a modal dialog is ended.
+            send_to_program("close")
+            if not self.wait_exit(5):
                 self.process.kill()
                 self.process.wait()
         self.quit_simulator()
@@ -382,6 +402,19 @@ class Program:
         w, h = self.size()
         return screenshot_area(x, y, x + w, y + h, name or "_last.png")
 
+    def wait_still(self, timeout=10.0):
+        """The window once it has stopped changing: two screenshots in a row
+        alike (a page that is still being painted differs between them)."""
+        last = self.screenshot()
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            time.sleep(0.2)
+            shot = self.screenshot()
+            if shot.tobytes() == last.tobytes():
+                return shot
+            last = shot
+        raise AssertionError("the window kept changing for %.0f s" % timeout)
+
     def wait_dialog(self, title, timeout=15):
         return wait_until(lambda: (find_windows(title) or [None])[0], timeout, what=title)
 
@@ -429,11 +462,10 @@ class Editor(Program):
 
     def stop(self):
         if self.running():
-            for w in find_windows(EDITOR_TITLE):
-                xdotool("windowclose", w)
-            if not self.wait_exit(10):
-                self.process.kill()
-                self.process.wait()
+            # The editors close only through their own buttons; a scenario's
+            # end needs nothing of the launcher but its end.
+            self.process.kill()
+            self.process.wait()
 
     def gone(self, timeout=10):
         wait_until(lambda: not find_windows(EDITOR_TITLE), timeout, what="the editor to close")
@@ -614,6 +646,10 @@ def screenshot_window(window, name=None):
 
 def screenshot_area(left, top, right, bottom, name):
     """A rectangle of the screen, saved under the screenshots folder."""
+    if name.startswith("_"):
+        # Scratch shots of workers running side by side must not overwrite each other.
+        root, ext = os.path.splitext(name)
+        name = "%s-%s%s" % (root, os.environ.get("PYTEST_XDIST_WORKER", "main"), ext)
     path = os.path.join(SCREENSHOTS, name)
     os.makedirs(SCREENSHOTS, exist_ok=True)
     subprocess.run(["import", "-window", "root", "-crop",

@@ -13,6 +13,7 @@ WHITE = (255, 255, 255)
 def open_page(program):
     program.start()
     program.click("MAIN", LIGHTING_TAB)
+    program.wait_still()
 
 
 def choose_effect(program, effect):

@@ -31,11 +31,11 @@ def open_preferences(program):
 
 def pick_language(program, dialog, language):
     """Opens the language menu and picks a language: its rows are Czech, then English."""
-    program.park()
-    click_window_at(dialog, program.skin.centre("OPTION_POS", "3"))
+    open_language_menu(program, dialog)
     left, _, _, bottom = program.skin.rect("OPTION_POS", "3")
     row = 0 if language == "Cs" else 1
     click_window_at(dialog, (left + 60, bottom + row * 33 + 16))
+    wait_until(lambda: not language_menus(program, dialog), 10, what="the language menu to close")
     program.settle(1.5)
     program.skin = Skin(language)
 
@@ -46,6 +46,13 @@ def language_menus(program, dialog):
     x, y, _, _ = window_geometry(dialog)
     left, _, _, bottom = program.skin.rect("OPTION_POS", "3")
     return [m for m in untitled_windows() if m[:2] == (x + left, y + bottom)]
+
+
+def open_language_menu(program, dialog):
+    """A click on the language button, and the one menu it opens."""
+    program.park()
+    click_window_at(dialog, program.skin.centre("OPTION_POS", "3"))
+    return wait_until(lambda: language_menus(program, dialog), 10, what="the language menu")
 
 
 def close_preferences(program, dialog, key):
@@ -79,8 +86,11 @@ def test_language_switches_in_place_cancel_restores_and_ok_keeps(program, tmp_pa
     dialog = open_preferences(program)
     pick_language(program, dialog, "Cs")
     close_preferences(program, dialog, "2")  # OK keeps Czech
-    czech = program.screenshot("language_main_Cs.png")
-    assert differs(czech.crop(tabs), english.crop(tabs))
+
+    def shown_in_czech():
+        shot = program.screenshot("language_main_Cs.png")
+        return shot if differs(shot.crop(tabs), english.crop(tabs)) else None
+    czech = wait_until(shown_in_czech, 10, what="the window in Czech")
     assert program.settings()["setting"]["lan_id"] == "1", "written before the apply"
     program.click("MAIN", "11")
     program.wait_journal(1)
@@ -107,11 +117,10 @@ def test_picking_the_language_shown_changes_nothing(program):
     before = screenshot_window(dialog, "preferences_same_language.png")
 
     # A click on the dialog's background closes the language menu.
-    click_window_at(dialog, program.skin.centre("OPTION_POS", "3"))
-    assert len(language_menus(program, dialog)) == 1
+    assert len(open_language_menu(program, dialog)) == 1
     screenshot_window(dialog, "preferences_language_menu.png")
     click_window_at(dialog, (100, 250))
-    assert language_menus(program, dialog) == []
+    wait_until(lambda: language_menus(program, dialog) == [], 10, what="the language menu to close")
 
     pick_language(program, dialog, "En")
     assert not differs(screenshot_window(dialog, "preferences_same_language_after.png"), before)

@@ -36,8 +36,14 @@ def apply(program, lines_before):
 
 
 def rename_current(program, row, text, key="Return"):
+    """A double click on the name opens the name edit over it; the text is
+    typed once the edit shows."""
+    name = program.skin.rect("SYNC", name_key(row))
+    before = program.screenshot().crop(name)
     program.double_click_at(program.skin.centre("SYNC", name_key(row)))
-    program.settle(0.5)
+    wait_until(lambda: ImageChops.difference(program.screenshot().crop(name), before).getbbox(),
+               10, what="the name edit")
+    program.settle(0.3)
     program.type(text)
     program.key(key)
 

@@ -14,6 +14,7 @@ COLOUR_TITLE = "Kestrelon_Infomation"
 def open_page(program):
     program.start()
     program.click("MAIN", SENSITIVITY_TAB)
+    program.wait_still()
 
 
 def level_rect(program, level):
@@ -117,9 +118,16 @@ def test_a_level_turned_off_in_the_level_menu_takes_no_colour(program):
     program.click_at(menu_row_point(level_rect(program, 1), 0, 24))
     program.settle(0.4)
 
+    # The menu hangs below the level.
+    left, _, right, bottom = level_rect(program, 3)
+    area = (left, bottom, right, bottom + 24 * 8)
+    closed = program.screenshot().crop(area)
     program.click_at(program.skin.centre("SENSITIVITY", "4"))  # level 3, the shown one
-    program.settle(0.6)
-    menu = program.screenshot("sensitivity_level_menu.png", park=False)
+
+    def menu_shown():
+        shot = program.screenshot("sensitivity_level_menu.png", park=False)
+        return shot if ImageChops.difference(shot.crop(area), closed).getbbox() else None
+    menu = wait_until(menu_shown, 10, what="the level menu")
     program.click_at(menu_row_point(level_rect(program, 3), 0, 24))  # "X"
     program.settle(0.6)
     program.click("SENSITIVITY", "24")  # level 3's colour field
@@ -130,10 +138,8 @@ def test_a_level_turned_off_in_the_level_menu_takes_no_colour(program):
     assert profile["dpi_value3"] == "0"
     assert profile["dpi_value1"] == "2"
     assert sent["dpi"][3] == 0
-    # The menu was on screen below the level.
-    left, _, right, bottom = level_rect(program, 3)
+    # The menu was on screen below the level, and is gone.
     after = program.screenshot()
-    area = (left, bottom, right, bottom + 24 * 8)
     assert ImageChops.difference(menu.crop(area), after.crop(area)).getbbox() is not None
 
 

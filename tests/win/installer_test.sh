@@ -2,12 +2,19 @@
 # The setup program under Wine, in a prefix of its own: a silent install, the
 # installed program starting (its window appears, the settings file is
 # created), a silent upgrade while it runs, then a silent uninstall that removes
-# the program folder and keeps the user's files.
+# the program folder and keeps the user's files. Run by scripts/isolated it
+# uses the fresh copy of the prepared prefix it was given; otherwise it makes
+# a prefix in WORK_FOLDER.
 #   installer_test.sh SETUP_EXE WORK_FOLDER
 set -euo pipefail
 setup=$(readlink -f "$1")
 work=$2
-export WINEPREFIX=$(readlink -f "$work")/prefix
+here=$(cd "$(dirname "$0")/../.." && pwd)
+if [ -z "${R58_ISOLATED:-}" ]; then
+  rm -rf "$work"
+  export WINEPREFIX=$(readlink -f "$work")/prefix
+  "$here/scripts/wine-prefix" "$WINEPREFIX"
+fi
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 fail() { echo "FAIL: $*"; wineserver -k 2>/dev/null || true; exit 1; }
 wait_for() {  # seconds, command...
@@ -17,12 +24,6 @@ wait_for() {  # seconds, command...
 }
 window() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 no_window() { ! window "$1"; }
-
-rm -rf "$work"
-mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
 
 program_dir="$WINEPREFIX/drive_c/Program Files/Kestrelon/R58"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KestrelonR58'
