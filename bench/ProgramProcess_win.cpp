@@ -114,12 +114,16 @@ double ProcessorTime::Ms() {
       if (std::find(earlier_.begin(), earlier_.end(), pid) == earlier_.end()) linuxPid_ = pid;
     if (!linuxPid_) return -1;
   }
-  // The first field of a thread's schedstat is its time on a processor in ns.
+  // A thread's schedstat starts with its time on a processor and its time
+  // waiting for one, in ns: a busy process on a loaded machine waits too.
   const std::wstring tasks = kLinuxProcesses + std::to_wstring(linuxPid_) + L"\\task\\";
   unsigned long long ns = 0;
   ForEachEntry(tasks, [&](const std::wstring& task) {
-    if (IsNumber(task))
-      ns += std::strtoull(ReadSmallFile(tasks + task + L"\\schedstat").c_str(), nullptr, 10);
+    if (!IsNumber(task)) return;
+    const std::string stat = ReadSmallFile(tasks + task + L"\\schedstat");
+    char* rest = nullptr;
+    ns += std::strtoull(stat.c_str(), &rest, 10);
+    ns += std::strtoull(rest, nullptr, 10);
   });
   return static_cast<double>(ns) / 1e6;
 }
@@ -158,6 +162,16 @@ bool ProgramProcess::Start(const std::wstring& exe) {
   return true;
 }
 
+double ProgramProcess::CpuReadingMs() {
+  std::vector<double> samples;
+  for (int i = 0; i < 30; ++i) {
+    const double start = NowMs();
+    cpu_.Ms();
+    samples.push_back(NowMs() - start);
+  }
+  return Median(samples);
+}
+
 ProgramProcess::Sample ProgramProcess::SampleCpu() { return Sample{NowMs(), cpu_.Ms()}; }
 
 double ProgramProcess::WaitForFirstPaint(const wchar_t* title, double timeoutMs) {
@@ -172,7 +186,7 @@ double ProgramProcess::WaitForFirstPaint(const wchar_t* title, double timeoutMs)
 
 double ProgramProcess::WaitUntilQuiet(double quietMs, double timeoutMs) {
   if (!process_.hProcess) return -1;
-  const double allowedMs = quietMs / 100;
+  const double allowedMs = quietMs * 0.02;
   const double begun = NowMs();
   // The readings of the last `quietMs` and the one before them.
   std::deque<Sample> recent;

@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
-// Processor time a process has used, in ms. Under Wine, GetProcessTimes of
-// another process does not follow what it uses (it moved by 10 ms a second
-// while the program was busy), so the count comes from Linux: the run time of
-// each of the process's threads in /proc, read through the drive Z:. Elsewhere
-// it is GetProcessTimes.
+// Processor time a process has used or waited for, in ms. Under Wine,
+// GetProcessTimes of another process does not follow what it uses (it moved
+// by 10 ms a second while the program was busy), so the count comes from
+// Linux: each of the process's threads' time on a processor and time waiting
+// for one in /proc, read through the drive Z:. The waiting counts because a
+// process starved on a loaded machine is not idle. Elsewhere it is
+// GetProcessTimes.
 class ProcessorTime {
  public:
   // Wine names the Linux process after the executable's file name.
@@ -45,13 +47,16 @@ class ProgramProcess {
   // that does not happen within `timeoutMs`.
   double WaitForFirstPaint(const wchar_t* title, double timeoutMs);
   // Milliseconds from the start to the beginning of the first spell of
-  // `quietMs` after this call in which the process used at most 1 % of the
-  // processor (timers that check the pointer stay below that); -1 on a timeout.
+  // `quietMs` after this call in which the process used or waited for at most
+  // 2 % of a processor (its timers that check the pointer take about 1 %); -1
+  // on a timeout.
   double WaitUntilQuiet(double quietMs, double timeoutMs);
   // Asks the window to close and waits for the process; ends it if it stays.
   void Close();
 
   HWND window() const { return window_; }
+  // How long one reading of the processor time takes, in ms (median).
+  double CpuReadingMs();
   // The mean time between two readings of the processor time while waiting.
   double samplePeriodMs() const { return samples_ ? sampledMs_ / samples_ : 0; }
 

@@ -274,7 +274,10 @@ RunFigures RunOnce(const Subject& subject, const RunOptions& options) {
     changed[tab] = PixelsToChange(pages[TabBefore(tab)], pages[tab], either);
     figures.changedPixels[tab] = static_cast<int>(changed[tab].offsets.size());
   }
-  if (options.reportReadBack) ReportReadBackCost(area, changed);
+  if (options.reportReadBack) {
+    ReportReadBackCost(area, changed);
+    std::printf("one reading of the processor time (median): %.2f ms\n", process.CpuReadingMs());
+  }
   if (options.screenshots)
     for (int tab = 0; tab < kTabs; ++tab) pages[tab].SaveBmp(ScreenshotPath(subject, tab));
 
