@@ -36,7 +36,7 @@
 namespace {
 
 constexpr int kMinRounds = 7;
-constexpr int kSwitchesPerTab = 3;
+constexpr int kSwitchesPerTab = 5;
 constexpr int kTabs = 4;
 // The skin file of a first start.
 constexpr int kFirstStartLanguage = 1;
