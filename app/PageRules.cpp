@@ -1,7 +1,11 @@
 #include "app/PageRules.h"
 
+#include "app/LibraryCommands.h"
+#include "app/LightingRules.h"
 #include "app/PageIds.h"
+#include "macro/Patterns.h"
 #include "settings/MouseConfig.h"
+#include "settings/SettingsFile.h"
 
 LightingMode LightingModeOf(int lightType) {
   switch (lightType) {
@@ -43,7 +47,8 @@ bool PageView::Shows(ShownOn rule) const {
   }
 }
 
-PageView ViewOfPage(int page, const ProfileRecord& profile) {
+PageView ViewOfPage(int page, const ProfileRecord& profile, const LibraryListsState& lists,
+                    const RenameInPlace& rename) {
   PageView view;
   view.page = page;
   view.rowHoverTimer = page == PAGE_BUTTONS;
@@ -52,7 +57,52 @@ PageView ViewOfPage(int page, const ProfileRecord& profile) {
       page == PAGE_LIGHTING && ColourEditsActive(profile.lightType, profile.cycleEnable);
   view.enhanceOn = profile.mouseEnhance != 0;
   view.pageScrollOn = profile.scrollPage != 0;
+  const LightingControls lighting = LightingControlsOf(profile, page);
+  view.cycleOn = lighting.cycleOn;
+  view.cycleOff = lighting.cycleOff;
+  // Both lists share one place; at most the checked tab's shows.
+  view.nameList = LibraryListShown(LibraryKind::kMacro, lists.macroRows, lists.macroTabChecked) ||
+                  LibraryListShown(LibraryKind::kPattern, lists.patternRows, lists.macroTabChecked);
+  view.rename = rename;
   return view;
+}
+
+PageView FirstStartView(int page) {
+  // Without a file the store holds the defaults a first start writes.
+  SettingsStore defaults{std::filesystem::path()};
+  defaults.Reload();
+  const MouseConfig& config = defaults.config();
+  const LibraryListsState lists{true, 0, kBuiltInPatternCount};
+  return ViewOfPage(page, config.profiles[config.header.current], lists);
+}
+
+bool ShownOnPage(const InventoryEntry& entry, const PageView& view) {
+  const RenameInPlace& rename = view.rename;
+  if (rename.active && entry.ctl == rename.covered && entry.index == rename.index) return false;
+  if (entry.shown != ShownOn::kOwnRule) return view.Shows(entry.shown);
+  const bool sensitivity = view.Shows(ShownOn::kSensitivityPage);
+  switch (entry.ctl) {
+    case Ctl::kProfileNameEdit:
+      return rename.active;
+    case Ctl::kCycleOn:
+      return view.cycleOn;
+    case Ctl::kCycleOff:
+      return view.cycleOff;
+    case Ctl::kColourEdit:
+      return view.colourEdits;
+    case Ctl::kEnhanceOff:
+      return sensitivity && !view.enhanceOn;
+    case Ctl::kEnhanceOn:
+      return sensitivity && view.enhanceOn;
+    case Ctl::kScrollOff:
+      return sensitivity && !view.pageScrollOn;
+    case Ctl::kScrollOn:
+      return sensitivity && view.pageScrollOn;
+    case Ctl::kNameLists:
+      return view.nameList;
+    default:
+      return false;
+  }
 }
 
 MenuPick ClassifyMenuPick(int value) {

@@ -23,18 +23,46 @@ LightingMode LightingModeOf(int lightType);
 // Whether typing into the colour edits takes effect: one colour is in use.
 bool ColourEditsActive(int lightType, int cycleEnable);
 
+// The library panel's state that decides whether a name list shows.
+struct LibraryListsState {
+  bool macroTabChecked = true;
+  int macroRows = 0;
+  int patternRows = 0;
+};
+
+// A profile renamed in place: the name edit stands over the control it
+// covers (the drop-down or a profile's name), which is hidden meanwhile.
+struct RenameInPlace {
+  bool active = false;
+  Ctl covered = Ctl::kProfileMenu;
+  int index = 0;
+};
+
 // The visibility ShowPage gives the controls of one page for one profile.
 struct PageView {
   int page = 0;
   bool colourEdits = false;   // red, green and blue edits
   bool enhanceOn = false;     // "SENSITIVITY" 62 instead of 61
   bool pageScrollOn = false;  // "SENSITIVITY" "64 " instead of 63
+  bool cycleOn = false;       // the button that turns colour cycling on
+  bool cycleOff = false;      // the button that turns it off
+  bool nameList = false;      // the checked tab's name list (it has rows)
+  RenameInPlace rename;
   bool rowHoverTimer = false;
 
   bool Shows(ShownOn rule) const;
 };
 
-PageView ViewOfPage(int page, const ProfileRecord& profile);
+PageView ViewOfPage(int page, const ProfileRecord& profile, const LibraryListsState& lists = {},
+                    const RenameInPlace& rename = {});
+// What a first start shows on a page: the default settings, the built-in
+// patterns and no macros, the macro tab checked, nothing renamed.
+PageView FirstStartView(int page);
+
+// Whether the window of an inventory entry is shown in `view`: by its page
+// rule, or by its own rule for the kOwnRule entries. Rectangles that are no
+// window are never shown.
+bool ShownOnPage(const InventoryEntry& entry, const PageView& view);
 
 // Kinds of the values a popup menu of the main window reports.
 enum class MenuPick {

@@ -115,6 +115,129 @@ TEST(PageRules, TogglePairsFollowTheProfile) {
   EXPECT_TRUE(ViewOfPage(PAGE_SENSITIVITY, ProfileWith(0, 0, 0, 7)).pageScrollOn);
 }
 
+constexpr int kPages[] = {PAGE_BUTTONS, PAGE_SENSITIVITY, PAGE_LIBRARY, PAGE_LIGHTING};
+
+// Pages are listed as buttons, sensitivity, library, lighting.
+struct ShownCase {
+  Ctl ctl;
+  int index;
+  bool onPage[4];
+};
+
+void ExpectShown(const ShownCase& c, const PageView (&views)[4], const char* state) {
+  for (int p = 0; p < 4; ++p)
+    EXPECT_EQ(ShownOnPage(InventoryOf(c.ctl, c.index), views[p]), c.onPage[p])
+        << state << ": control " << static_cast<int>(c.ctl) << " #" << c.index << " on page "
+        << kPages[p];
+}
+
+TEST(PageRules, AFirstStartShowsEachControlOnItsPages) {
+  const PageView views[4] = {FirstStartView(kPages[0]), FirstStartView(kPages[1]),
+                             FirstStartView(kPages[2]), FirstStartView(kPages[3])};
+  const ShownCase cases[] = {
+      {Ctl::kTab, 2, {true, true, true, true}},
+      {Ctl::kProfileName, 5, {true, true, true, true}},
+      {Ctl::kLibraryTab, 1, {true, true, true, true}},
+      {Ctl::kProfileMenu, 0, {true, false, false, false}},
+      {Ctl::kRowButton, 5, {true, false, false, false}},
+      {Ctl::kLevelSlider, 0, {false, true, false, false}},
+      {Ctl::kReset, 0, {false, false, false, true}},
+      {Ctl::kSwatch, 23, {false, false, false, true}},
+      // Pointer enhancement and page scrolling are off.
+      {Ctl::kEnhanceOff, 0, {false, true, false, false}},
+      {Ctl::kEnhanceOn, 0, {false, false, false, false}},
+      {Ctl::kScrollOff, 0, {false, true, false, false}},
+      {Ctl::kScrollOn, 0, {false, false, false, false}},
+      // Effect 0 without cycling: the pair offers cycling, typed colours act.
+      {Ctl::kCycleOn, 0, {false, false, false, true}},
+      {Ctl::kCycleOff, 0, {false, false, false, false}},
+      {Ctl::kColourEdit, 2, {false, false, false, true}},
+      {Ctl::kProfileNameEdit, 0, {false, false, false, false}},
+      // No macros yet, and the macro tab is the checked one.
+      {Ctl::kNameLists, 0, {false, false, false, false}},
+      {Ctl::kLevelButton, 6, {false, false, false, false}},
+      {Ctl::kPollingButton, 3, {false, false, false, false}},
+      {Ctl::kPreview, 0, {false, false, false, false}},
+      {Ctl::kCycleSlot, 6, {false, false, false, false}},
+  };
+  for (const ShownCase& c : cases) ExpectShown(c, views, "first start");
+}
+
+TEST(PageRules, OwnRuleControlsFollowTheProfileOnTheirPage) {
+  struct Case {
+    const char* state;
+    int enableLight, lightType, cycle, enhance, scrollPage;
+    bool cycleOn, cycleOff, colourEdits, enhanceOff, enhanceOn, scrollOff, scrollOn;
+  } cases[] = {
+      {"effect 0", 1, 0, 0, 0, 0, true, false, true, true, false, true, false},
+      {"effect 0 cycling", 1, 0, 1, 0, 0, false, true, false, true, false, true, false},
+      {"effect 5 cycling", 1, 5, 1, 0, 0, false, true, false, true, false, true, false},
+      {"effect 1, seven slots", 1, 1, 0, 0, 0, false, false, false, true, false, true, false},
+      {"effect 6, one colour", 1, 6, 1, 0, 0, false, false, true, true, false, true, false},
+      // Switched off, the page is in one-colour mode: no pair, typing acts.
+      {"lighting off", 0, 0, 0, 0, 0, false, false, true, true, false, true, false},
+      {"enhancement on", 1, 2, 0, 1, 0, false, false, false, false, true, true, false},
+      {"page scrolling on", 1, 2, 0, 0, 1, false, false, false, true, false, false, true},
+  };
+  for (const Case& c : cases) {
+    ProfileRecord profile{};
+    profile.enableLight = c.enableLight;
+    profile.lightType = c.lightType;
+    profile.cycleEnable = c.cycle;
+    profile.mouseEnhance = c.enhance;
+    profile.scrollPage = c.scrollPage;
+    const PageView views[4] = {ViewOfPage(kPages[0], profile), ViewOfPage(kPages[1], profile),
+                               ViewOfPage(kPages[2], profile), ViewOfPage(kPages[3], profile)};
+    const ShownCase expected[] = {
+        {Ctl::kCycleOn, 0, {false, false, false, c.cycleOn}},
+        {Ctl::kCycleOff, 0, {false, false, false, c.cycleOff}},
+        {Ctl::kColourEdit, 0, {false, false, false, c.colourEdits}},
+        {Ctl::kEnhanceOff, 0, {false, c.enhanceOff, false, false}},
+        {Ctl::kEnhanceOn, 0, {false, c.enhanceOn, false, false}},
+        {Ctl::kScrollOff, 0, {false, c.scrollOff, false, false}},
+        {Ctl::kScrollOn, 0, {false, c.scrollOn, false, false}},
+    };
+    for (const ShownCase& e : expected) ExpectShown(e, views, c.state);
+  }
+}
+
+TEST(PageRules, TheCheckedTabsListShowsWhenItHasRows) {
+  struct Case {
+    LibraryListsState lists;
+    bool shown;
+  } cases[] = {
+      {{true, 3, 8}, true},
+      {{true, 0, 8}, false},
+      {{false, 0, 8}, true},
+      {{false, 3, 0}, false},
+  };
+  const ProfileRecord profile{};
+  for (const Case& c : cases)
+    for (int page : kPages)
+      EXPECT_EQ(ShownOnPage(InventoryOf(Ctl::kNameLists), ViewOfPage(page, profile, c.lists)),
+                c.shown)
+          << "macro tab " << c.lists.macroTabChecked << ", " << c.lists.macroRows << " macros, "
+          << c.lists.patternRows << " patterns, page " << page;
+}
+
+TEST(PageRules, ARenameInPlaceShowsTheEditInsteadOfTheControlItCovers) {
+  const ProfileRecord profile{};
+  const PageView overMenu =
+      ViewOfPage(PAGE_BUTTONS, profile, {}, RenameInPlace{true, Ctl::kProfileMenu, 0});
+  EXPECT_TRUE(ShownOnPage(InventoryOf(Ctl::kProfileNameEdit), overMenu));
+  EXPECT_FALSE(ShownOnPage(InventoryOf(Ctl::kProfileMenu), overMenu));
+  EXPECT_TRUE(ShownOnPage(InventoryOf(Ctl::kProfileName, 0), overMenu));
+
+  const PageView overName =
+      ViewOfPage(PAGE_LIBRARY, profile, {}, RenameInPlace{true, Ctl::kProfileName, 2});
+  EXPECT_TRUE(ShownOnPage(InventoryOf(Ctl::kProfileNameEdit), overName));
+  EXPECT_FALSE(ShownOnPage(InventoryOf(Ctl::kProfileName, 2), overName));
+  EXPECT_TRUE(ShownOnPage(InventoryOf(Ctl::kProfileName, 1), overName));
+  EXPECT_TRUE(ShownOnPage(
+      InventoryOf(Ctl::kProfileMenu),
+      ViewOfPage(PAGE_BUTTONS, profile, {}, RenameInPlace{true, Ctl::kProfileName, 2})));
+}
+
 TEST(PageRules, MenuPicksAreToldApartByValue) {
   struct Case {
     int value;
