@@ -7,8 +7,10 @@
 
 // Posts `message` (wParam: the window now in front) to the owner window when
 // the foreground changes: through the platform's foreground event, and by
-// asking twice a second for the changes an event does not report. The owner
-// sees a window again when the poll finds it, so it ignores repeats itself.
+// asking twice a second for the changes an event does not report. Wine 8
+// accepts the event hook but never calls it (tried under Xvfb with real
+// clicks), so there the poll does all the work. The owner sees a window again
+// whenever the poll finds it, so it ignores repeats itself.
 class ForegroundWatch {
  public:
   ForegroundWatch() = default;
