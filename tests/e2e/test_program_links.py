@@ -111,11 +111,18 @@ def click(point):
     xdotool("click", 1)
 
 
-def osd_shot(name):
+def osd_shot(name, timeout=10):
+    """The on-screen display once it shows (it stays 1.5 seconds), taken as
+    often as the screen can be read."""
     width, height = screen_size()
     left = (width - OSD_SIZE[0]) // 2
     top = height - OSD_SIZE[1] - 120
-    return screenshot_area(left, top, left + OSD_SIZE[0], top + OSD_SIZE[1], name)
+
+    def shown():
+        shot = screenshot_area(left, top, left + OSD_SIZE[0], top + OSD_SIZE[1], name)
+        accent = sum(1 for p in shot.getdata() if p == OSD_ACCENT)
+        return shot if accent >= OSD_SIZE[0] * 3 else None
+    return wait_until(shown, timeout, step=0.02, what="the on-screen display")
 
 
 def test_the_service_follows_the_program_in_front(desktop):
@@ -126,17 +133,11 @@ def test_the_service_follows_the_program_in_front(desktop):
     # A started program comes to the front by itself.
     desktop.open("notepad", NOTEPAD_TITLE)
     line = wait_lines(1)[0]
-    shot = osd_shot("program_links_osd.png")
     assert line["message"] == "switch"
     assert line["program"].lower() == NOTEPAD.lower()
     assert line["active"] == 2
     assert line["profile"]["name"] == "Notes"
     assert active_in_file() == (2, 2)
-    # The display: its dark face, the accent bar and white text between.
-    pixels = list(shot.getdata())
-    assert sum(1 for p in pixels if p == OSD_ACCENT) >= OSD_SIZE[0] * 3
-    assert sum(1 for p in pixels if min(p) > 200) > 100, "no text on the display"
-    assert sum(1 for p in pixels if max(p) < 40) > len(pixels) // 2
 
     desktop.open("winemine", MINE_TITLE)
     line = wait_lines(2)[1]
@@ -145,6 +146,10 @@ def test_the_service_follows_the_program_in_front(desktop):
     assert active_in_file() == (1, 1)
 
     click(IN_NOTEPAD)
+    # The display names the profile: its dark face, the accent bar, white text.
+    pixels = list(osd_shot("program_links_osd.png").getdata())
+    assert sum(1 for p in pixels if min(p) > 200) > 100, "no text on the display"
+    assert sum(1 for p in pixels if max(p) < 40) > len(pixels) // 2
     assert wait_lines(3)[2]["active"] == 2
     assert active_in_file() == (2, 2)
     click(IN_MINE)
