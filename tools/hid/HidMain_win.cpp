@@ -1,7 +1,8 @@
 // hid.exe: a stand-in for the device service. It owns the window the
 // configuration program looks for, records every apply and reset in a journal
 // in the per-user folder, shows what the mouse would now do (tray icon and a
-// brief on-screen display), and can send the program the service's messages:
+// brief on-screen display), follows the program in front to the profile it is
+// linked to, and can send the program the service's messages:
 //   hid.exe                  run as the service
 //   hid.exe --send reload|reload-alt|dpi PROFILE LEVEL|osd VALUE|close|shutdown WPARAM|query
 //   hid.exe --quit           close the running simulator
@@ -21,11 +22,14 @@
 #include "settings/Utf.h"
 #include "settings/WideText_win.h"
 #include "skin/ProgramPaths_win.h"
+#include "tools/hid/ForegroundWatch_win.h"
 #include "tools/hid/Journal.h"
+#include "tools/hid/ProgramFollow.h"
 
 namespace {
 
 constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kForegroundMessage = WM_APP + 2;  // wParam: the window now in front
 constexpr UINT_PTR kOsdTimer = 1;
 constexpr UINT kOsdMilliseconds = 1500;
 
@@ -106,10 +110,18 @@ class ServiceWindow : public CWnd {
  public:
   ~ServiceWindow() override { RemoveTrayIcon(); }
 
+  void StartFollowingPrograms() { foreground_.Start(m_hWnd, kForegroundMessage); }
+
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case UM_SERVICE_APPLY:
         OnApply();
+        return 0;
+      case kForegroundMessage:
+        OnForeground(reinterpret_cast<HWND>(wParam));
+        return 0;
+      case WM_TIMER:
+        if (wParam == ForegroundWatch::kPollTimer) foreground_.OnPollTimer();
         return 0;
       case UM_SERVICE_RESET:
         AppendJournal(PerUserFile(kJournalFileName), ResetEntry(std::time(nullptr)));
@@ -118,6 +130,7 @@ class ServiceWindow : public CWnd {
         DestroyWindow();
         return 0;
       case WM_DESTROY:
+        foreground_.Stop();
         RemoveTrayIcon();
         PostQuitMessage(0);
         return 0;
@@ -134,7 +147,24 @@ class ServiceWindow : public CWnd {
     const auto entry =
         ApplyEntry(PerUserFile("GamingMouse"), std::time(nullptr), *config_, &exists);
     AppendJournal(PerUserFile(kJournalFileName), entry);
-    if (!exists) return;
+    if (exists) ShowActiveProfile();
+  }
+
+  // A window of another program came to the front (or the poll saw it there).
+  void OnForeground(HWND window) {
+    if (!window || window == lastForeground_) return;
+    lastForeground_ = window;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == GetCurrentProcessId()) return;
+    const bool configuratorOpen = FindWindowW(nullptr, WidePtr(kMainWindowTitle)) != nullptr;
+    const SwitchDecision done = follower_.OnProgramInFront(
+        U16(ProgramOfWindow(window)), configuratorOpen, std::time(nullptr), *config_);
+    if (done.action != SwitchAction::kNothing) ShowActiveProfile();
+  }
+
+  // The tray icon and the on-screen display of the active profile in config_.
+  void ShowActiveProfile() {
     const ProfileRecord& p = config_->profiles[config_->header.active];
     const int dpi = kDpiTable[p.dpiValue[p.dpiCur]];
     std::wstring name = Wide(FixedText(p.name));
@@ -174,6 +204,9 @@ class ServiceWindow : public CWnd {
   std::unique_ptr<MouseConfig> config_ = std::make_unique<MouseConfig>();
   OsdWindow osd_;
   bool trayShown_ = false;
+  ForegroundWatch foreground_;
+  ProgramFollower follower_{PerUserFile("GamingMouse"), PerUserFile(kJournalFileName)};
+  HWND lastForeground_ = nullptr;
 };
 
 void RegisterClasses(HINSTANCE instance) {
@@ -196,6 +229,7 @@ int RunService(HINSTANCE instance) {
   if (!window.CreateEx(0, L"R58HidService", WidePtr(kServiceWindowTitle), WS_OVERLAPPED, rect,
                        nullptr, 0))
     return 3;
+  window.StartFollowingPrograms();
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);

@@ -60,14 +60,21 @@ nlohmann::ordered_json ProfileAsMouseGetsIt(const ProfileRecord& p) {
               {"buttons", buttons}};
 }
 
-nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std::time_t time,
-                                  MouseConfig& config, bool* fileExists) {
+namespace {
+
+// What a message that programs the mouse records: the settings file read,
+// validated and described as the mouse gets its active profile. `program`
+// goes before the profile when given.
+nlohmann::ordered_json SettingsEntry(const char* message, const std::filesystem::path& settingsFile,
+                                     std::time_t time, MouseConfig& config, bool* fileExists,
+                                     const std::u16string* program) {
   const IniFile ini(settingsFile);
-  nlohmann::ordered_json entry{{"time", IsoTimeUtc(time)}, {"message", "apply"}};
+  nlohmann::ordered_json entry{{"time", IsoTimeUtc(time)}, {"message", message}};
   if (fileExists) *fileExists = ini.existed();
   if (!ini.existed()) {
     entry["file"] = "missing";
     entry["active"] = nullptr;
+    if (program) entry["program"] = Utf16ToUtf8(*program);
     entry["profile"] = nullptr;
     return entry;
   }
@@ -76,8 +83,23 @@ nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std
   LoadSettings(config, ini);
   ValidateSettings(config);
   entry["active"] = config.header.active;
+  if (program) entry["program"] = Utf16ToUtf8(*program);
   entry["profile"] = ProfileAsMouseGetsIt(config.profiles[config.header.active]);
   return entry;
+}
+
+}  // namespace
+
+nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std::time_t time,
+                                  MouseConfig& config, bool* fileExists) {
+  return SettingsEntry("apply", settingsFile, time, config, fileExists, nullptr);
+}
+
+nlohmann::ordered_json ProgramSwitchEntry(const char* message,
+                                          const std::filesystem::path& settingsFile,
+                                          std::time_t time, MouseConfig& config,
+                                          const std::u16string& program) {
+  return SettingsEntry(message, settingsFile, time, config, nullptr, &program);
 }
 
 nlohmann::ordered_json ResetEntry(std::time_t time) {

@@ -22,6 +22,12 @@ nlohmann::ordered_json ProfileAsMouseGetsIt(const ProfileRecord& profile);
 // `config` receives the validated settings (for the tray icon and display).
 nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std::time_t time,
                                   MouseConfig& config, bool* fileExists);
+// The line for a switch that followed the program in front ("switch" to its
+// profile, "return" to the user's own): what an apply records, with the program.
+nlohmann::ordered_json ProgramSwitchEntry(const char* message,
+                                          const std::filesystem::path& settingsFile,
+                                          std::time_t time, MouseConfig& config,
+                                          const std::u16string& program);
 nlohmann::ordered_json ResetEntry(std::time_t time);
 // Appends one line to the journal; false when the file cannot be written.
 bool AppendJournal(const std::filesystem::path& journal, const nlohmann::ordered_json& entry);

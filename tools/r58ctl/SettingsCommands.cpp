@@ -1,6 +1,8 @@
-// r58ctl settings dump|init, profile add|delete.
+// r58ctl settings dump|init, profile add|delete|use.
 #include <algorithm>
 
+#include "device/ServiceLink.h"
+#include "settings/ActiveProfile.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
 #include "skin/LanguageTable.h"
@@ -90,13 +92,6 @@ void WriteFailed(const SettingsStore& store) {
   throw ToolExit{kExitFileError, "cannot write " + PathText(store.path())};
 }
 
-// Loads an existing settings file as the program does; a file that cannot be
-// read ends the tool before anything is written.
-void LoadExisting(SettingsStore& store) {
-  RequireFile(store.path());
-  if (!store.LoadOnly()) FailUnreadable(store.path());
-}
-
 }  // namespace
 
 namespace {
@@ -111,7 +106,7 @@ void AddSettingsCommands(CLI::App& app) {
   dump->add_option("FILE", file)->required();
   dump->callback([] {
     SettingsStore store(PathArg(file));
-    LoadExisting(store);
+    LoadExistingSettings(store);
     const MouseConfig& c = store.config();
     Json out = HeaderJson(c.header);
     Json profiles = Json::array();
@@ -137,7 +132,7 @@ void AddSettingsCommands(CLI::App& app) {
   add->add_option("--skin", skin, "skin file whose string 16 names new profiles");
   add->callback([] {
     SettingsStore store(PathArg(file));
-    LoadExisting(store);
+    LoadExistingSettings(store);
     const std::u16string word = ProfileWord(skin, store.config().header.lanId);
     NameUnnamedProfiles(store.config(), word);
     bool written = false;
@@ -154,13 +149,38 @@ void AddSettingsCommands(CLI::App& app) {
   del->callback([] {
     const long long i = NumberArg(index, "INDEX");
     SettingsStore store(PathArg(file));
-    LoadExisting(store);
+    LoadExistingSettings(store);
     if (i < 0 || i >= store.config().header.totle)
       throw ToolExit{kExitUsage, "no profile " + index};
     NameUnnamedProfiles(store.config(), ProfileWord(skin, store.config().header.lanId));
     store.config().header.current = static_cast<int>(i);
     if (!store.DeleteProfile()) WriteFailed(store);
     PrintJson(HeaderJson(store.config().header));
+  });
+
+  auto* use = profile->add_subcommand(
+      "use", "make INDEX the active and current profile, then tell the device service");
+  use->add_option("FILE", file)->required();
+  use->add_option("INDEX", index)->required();
+  use->callback([] {
+    const long long i = NumberArg(index, "INDEX");
+    const std::filesystem::path path = PathArg(file);
+    RequireFile(path);
+    const int profile = i < 0 || i >= kMaxProfiles ? -1 : static_cast<int>(i);
+    switch (UseProfileInFile(path, profile)) {
+      case UseProfileResult::kDone:
+        break;
+      case UseProfileResult::kNoSuchProfile:
+        throw ToolExit{kExitUsage, "no profile " + index};
+      case UseProfileResult::kMissing:
+        throw ToolExit{kExitFileError, "no such file: " + PathText(path)};
+      case UseProfileResult::kUnreadable:
+        FailUnreadable(path);
+      case UseProfileResult::kWriteFailed:
+        throw ToolExit{kExitFileError, "cannot write " + PathText(path)};
+    }
+    const bool told = NotifyService(UM_SERVICE_APPLY);
+    PrintJson(Json{{"active", profile}, {"service", told}});
   });
 }
 

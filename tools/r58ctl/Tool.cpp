@@ -8,6 +8,7 @@
 #endif
 
 #include "settings/FileIo.h"
+#include "settings/SettingsFile.h"
 #include "settings/Utf.h"
 
 namespace {
@@ -71,4 +72,9 @@ void FailUnreadable(const std::filesystem::path& path) {
                                      " (locked, no read permission, not a file or larger than " +
                                      std::to_string(kMaxSettingsFileBytes >> 20) +
                                      " MiB); left as it is"};
+}
+
+void LoadExistingSettings(SettingsStore& store) {
+  RequireFile(store.path());
+  if (!store.LoadOnly()) FailUnreadable(store.path());
 }

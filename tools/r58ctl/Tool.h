@@ -9,6 +9,8 @@
 
 using Json = nlohmann::ordered_json;
 
+class SettingsStore;
+
 enum ExitCode : int {
   kExitDone = 0,
   kExitRefused = 1,   // a rule of the program said no
@@ -35,6 +37,9 @@ void RequireFile(const std::filesystem::path& path);
 // Ends the tool with exit code 3: the file exists but could not be read whole,
 // so it was not written either.
 [[noreturn]] void FailUnreadable(const std::filesystem::path& path);
+// Loads an existing settings file as the program does; a file that is missing
+// or cannot be read ends the tool before anything is written.
+void LoadExistingSettings(SettingsStore& store);
 
 // Each command group lives in its own file and registers itself at start-up:
 //   static const bool registered = RegisterCommandGroup(&AddMacroCommands);
