@@ -15,9 +15,8 @@ bool FileExists(const std::wstring& path) {
 }
 
 void DrawVeil(HDC dc) {
-  UniqueBitmap black = CreateDibSection32(1, 1, true);
-  const UniqueDC source = UniqueDC::Compatible(dc);
-  const SelectScope select(source.get(), black.get());
+  static const UniqueBitmap black = CreateDibSection32(1, 1, true);
+  const BitmapDC source(black.get());
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, kVeilAlpha, 0};
   const RECT& a = kPictureArea;
   AlphaBlend(dc, a.left, a.top, a.right - a.left, a.bottom - a.top, source.get(), 0, 0, 1, 1,
@@ -37,14 +36,12 @@ void MainBackground::SetPicture(const std::wstring& path) {
                                   ? path
                                   : Paths().programFolder + L"skins\\DefaultPic\\BGDef.jpg";
   LoadPictureFile(chosen, picture_, &pictureSize_);
-  composed_.clear();
-  pictureChanged_ = true;
+  Invalidate();
 }
 
 void MainBackground::DrawPicture(HDC dc) const {
   if (!picture_) return;
-  const UniqueDC source = UniqueDC::Compatible(dc);
-  const SelectScope select(source.get(), picture_.get());
+  const BitmapDC source(picture_.get());
   const RECT& a = kPictureArea;
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
@@ -68,19 +65,37 @@ HBITMAP MainBackground::Composed(HBITMAP sheet, SIZE size) {
   UniqueBitmap& composed = composed_[sheet];
   if (composed) return composed.get();
   composed = ClientBitmap(size);
+  // The picture's drawing sets modes on its DC: a DC of its own.
   const UniqueDC dc = UniqueDC::Compatible(nullptr);
   const SelectScope select(dc.get(), composed.get());
   DrawBitmap(dc.get(), sheet, 0, 0);
-  DrawPicture(dc.get());
-  DrawFrame(dc.get());
-  DrawVeil(dc.get());
+  if (!picture_) {
+    // Without a picture the frame lies over the sheet itself.
+    DrawFrame(dc.get());
+    DrawVeil(dc.get());
+    return composed.get();
+  }
+  // The picture covers its whole area: what lies over it there is the same on
+  // every page and is composed once.
+  if (!pictureLayer_) {
+    pictureLayer_ = ClientBitmap(size);
+    const UniqueDC layer = UniqueDC::Compatible(nullptr);
+    const SelectScope selectLayer(layer.get(), pictureLayer_.get());
+    DrawPicture(layer.get());
+    DrawFrame(layer.get());
+    DrawVeil(layer.get());
+  }
+  const BitmapDC layer(pictureLayer_.get());
+  const RECT& a = kPictureArea;
+  BitBlt(dc.get(), a.left, a.top, a.right - a.left, a.bottom - a.top, layer.get(), a.left, a.top,
+         SRCCOPY);
   return composed.get();
 }
 
 UniqueBitmap MainBackground::ComposeBackdrop(HBITMAP sheet, SIZE size) const {
   UniqueBitmap backdrop = ClientBitmap(size);
-  const UniqueDC dc = UniqueDC::Compatible(nullptr);
   {
+    const UniqueDC dc = UniqueDC::Compatible(nullptr);
     const SelectScope select(dc.get(), backdrop.get());
     DrawBitmap(dc.get(), sheet, 0, 0);
     DrawPicture(dc.get());

@@ -16,18 +16,15 @@ constexpr RECT kPictureArea{313, 0, 313 + 856, 700};
 class MainBackground {
  public:
   // Shows the picture at `path` when it names an existing file, else the
-  // default picture; the composition is made again at the next paint.
+  // default picture; every composition is made again.
   void SetPicture(const std::wstring& path);
   // Forgets every composition (after the skin changed).
-  void Invalidate() { composed_.clear(); }
+  void Invalidate() {
+    composed_.clear();
+    pictureLayer_.reset();
+  }
 
-  // Set by SetPicture until the window has re-cut what depends on it.
-  bool pictureChanged() const { return pictureChanged_; }
-  // Controls got faces from the sheets again: re-cut them at the next paint.
-  void RequestRecut() { pictureChanged_ = true; }
-  void ClearPictureChanged() { pictureChanged_ = false; }
-
-  // The page's whole background for a client of `size`.
+  // The page's whole background for a client of `size`, composed on first use.
   HBITMAP Composed(HBITMAP sheet, SIZE size);
   // The picture with the veil over a copy of `sheet`, without the frame: the
   // backdrop of the sliders' tracks and the image buttons.
@@ -41,6 +38,7 @@ class MainBackground {
   SIZE pictureSize_{};
   UniqueBitmap frame_;
   bool frameLoaded_ = false;
-  bool pictureChanged_ = false;
+  // The picture area with the picture, frame and veil, shared by the pages.
+  UniqueBitmap pictureLayer_;
   std::map<HBITMAP, UniqueBitmap> composed_;
 };

@@ -59,6 +59,7 @@ void ButtonPage::Build(SkinBuilder& builder, Screen screen) {
     badges_[r].SetCaptionX(sideButton ? -4 : 4);
   }
   mouse_.Load(u"MOUSE_PIC", u"Mouse", u"skins\\DefaultPic\\");
+  title_.Load(u"MOUSE_TEXT", u"1");
 }
 
 void ButtonPage::Route(MainRouter& router) {
@@ -84,11 +85,10 @@ void ButtonPage::ShowPage(const PageView& view) {
 void ButtonPage::Paint(HDC dc) {
   if (ctx_.page != PAGE_BUTTONS) return;
   mouse_.Draw(dc);
-  const UniqueFont font = CreateCaptionFont(21, FW_BOLD, InterfaceFace());
-  const SelectScope select(dc, font.get());
+  const SelectScope select(dc, CachedFont(21, FW_BOLD, InterfaceFace()));
   SetTextColor(dc, RGB(255, 255, 255));
   SetBkMode(dc, TRANSPARENT);
-  DrawSkinText(dc, u"MOUSE_TEXT", u"1", DT_WORDBREAK);
+  title_.Draw(dc, DT_WORDBREAK);
 }
 
 void ButtonPage::RefreshAssignmentRows() {

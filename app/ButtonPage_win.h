@@ -37,6 +37,7 @@ class ButtonPage : public MainArea {
   CPngListBtn labels_[kAssignmentRows];
   CPngListBtn badges_[kAssignmentRows];
   SkinPicture mouse_;
+  SkinText title_;
   int selectedRow_ = -1;
   int hoveredRow_ = -1;
 };

@@ -102,7 +102,6 @@ void LibraryPanel::FillPatternList() { FillList(LibraryKind::kPattern); }
 void LibraryPanel::FillLists() {
   FillMacroList();
   FillPatternList();
-  RefreshMarkers();
 }
 
 void LibraryPanel::RefreshMarkers() {

@@ -14,7 +14,8 @@ class LibraryPanel : public MainArea, private LibraryCommandHost {
   void Build(SkinBuilder& builder, Screen screen) override;
   void Route(MainRouter& router) override;
 
-  // Both lists from the libraries, macros first, with their in-use markers.
+  // Both lists from the libraries, macros first; the markers come with the
+  // assignment rows (RefreshMarkers).
   void FillLists();
   void FillMacroList();
   void FillPatternList();

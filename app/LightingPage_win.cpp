@@ -76,6 +76,11 @@ void LightingPage::Build(SkinBuilder& builder, Screen screen) {
   builder.Slider(InventoryOf(Ctl::kBrightnessSlider), brightness_);
   builder.Slider(InventoryOf(Ctl::kSpeedSlider), speed_);
   picture_.Load(u"MOUSE_PIC", u"Light", u"skins\\DefaultPic\\");
+  const char16_t* labelKeys[] = {u"3", u"4", u"6"};
+  for (int i = 0; i < 3; ++i) labels_[i].Load(u"MOUSE_TEXT", labelKeys[i]);
+  cycleLabel_.Load(u"MOUSE_TEXT", u"7");
+  headings_[0].Load(u"MOUSE_TEXT", u"2");
+  headings_[1].Load(u"MOUSE_TEXT", u"8");
 }
 
 void LightingPage::Route(MainRouter& router) {
@@ -109,8 +114,6 @@ void LightingPage::Paint(HDC dc) {
   if (ctx_.page != PAGE_LIGHTING) return;
   const ProfileRecord& p = ctx_.profile();
   const Colour colour = PreviewColour(p, mode_, selectedSlot_);
-  const ColourComponents parts = ComponentsOf(colour);
-  UpdateColourEdits(parts.red, parts.green, parts.blue);
   FillRounded(dc, preview_, colour, 4);
   FrameRoundedWhite(dc, preview_, 4);
   if (mode_ == LightingMode::kCycleSlots) {
@@ -125,12 +128,11 @@ void LightingPage::Paint(HDC dc) {
   SetTextColor(dc, kWhite);
   {
     const SelectScope font(dc, CachedFont(18, FW_NORMAL, InterfaceFace()));
-    for (const char16_t* key : {u"3", u"4", u"6"})
-      DrawSkinText(dc, u"MOUSE_TEXT", key, DT_WORDBREAK);
-    if (cyclePairShown_) DrawSkinText(dc, u"MOUSE_TEXT", u"7", DT_WORDBREAK);
+    for (const SkinText& label : labels_) label.Draw(dc, DT_WORDBREAK);
+    if (cyclePairShown_) cycleLabel_.Draw(dc, DT_WORDBREAK);
   }
   const SelectScope font(dc, CachedFont(21, FW_BOLD, InterfaceFace()));
-  for (const char16_t* key : {u"2", u"8"}) DrawSkinText(dc, u"MOUSE_TEXT", key, DT_WORDBREAK);
+  for (const SkinText& heading : headings_) heading.Draw(dc, DT_WORDBREAK);
 }
 
 void LightingPage::Refresh() {
@@ -155,10 +157,11 @@ void LightingPage::ShowColourEdits(bool shown) {
   for (CClrEdit& edit : colourEdits_) Show(edit, shown);
 }
 
-void LightingPage::UpdateColourEdits(int red, int green, int blue) {
+void LightingPage::ShowPreviewInEdits() {
   // While a profile is renamed the edits keep what the user sees.
   if (ctx_.renaming) return;
-  const int parts[] = {red, green, blue};
+  const ColourComponents colour = ComponentsOf(PreviewColour(ctx_.profile(), mode_, selectedSlot_));
+  const int parts[] = {colour.red, colour.green, colour.blue};
   for (int i = 0; i < 3; ++i) {
     const std::wstring text = std::to_wstring(parts[i]);
     CClrEdit& edit = colourEdits_[i];
@@ -179,11 +182,12 @@ void LightingPage::RefreshCyclePair() {
   if (controls.cycleLabel() != cyclePairShown_) {
     // The label is drawn with the pair and erased with it.
     cyclePairShown_ = controls.cycleLabel();
-    const RECT label = RectOf(ParseSkinEntry(ReadSkinValue(u"MOUSE_TEXT", u"7")));
-    InvalidateRect(ctx_.window, &label, FALSE);
+    InvalidateRect(ctx_.window, &cycleLabel_.rect(), FALSE);
   }
   effect_.EnableWindow(controls.effectEnabled);
   speed_.EnableWindow(controls.effectEnabled);
+  // The mode decides the colour the edits show.
+  ShowPreviewInEdits();
 }
 
 void LightingPage::SetCycling(bool on) {
@@ -193,8 +197,13 @@ void LightingPage::SetCycling(bool on) {
 }
 
 void LightingPage::InvalidateColours() {
-  InvalidateRect(ctx_.window, &preview_, FALSE);
   InvalidateRect(ctx_.window, &area_, FALSE);
+  PreviewChanged();
+}
+
+void LightingPage::PreviewChanged() {
+  InvalidateRect(ctx_.window, &preview_, FALSE);
+  ShowPreviewInEdits();
 }
 
 bool LightingPage::IsColourEdit(HWND window) const {
@@ -207,7 +216,7 @@ void LightingPage::ApplyTypedColour() {
   const int green = TypedComponent(U16(colourEdits_[1].GetWindowText()));
   const int blue = TypedComponent(U16(colourEdits_[2].GetWindowText()));
   SetEffectColour(ctx_.profile(), ColourFrom(red, green, blue));
-  InvalidateRect(ctx_.window, &preview_, FALSE);
+  PreviewChanged();
 }
 
 Changes LightingPage::OnSlider(int id, int value) {
@@ -265,7 +274,7 @@ bool LightingPage::OnClick(POINT client) {
     const POINT inField{client.x - colourFieldRect_.left, client.y - colourFieldRect_.top};
     if (!colourField_.ColourAt(inField, colour)) return false;
     SetEffectColour(p, colour);
-    InvalidateRect(ctx_.window, &preview_, FALSE);
+    PreviewChanged();
     return true;
   }
   if (controls.picksSlot && Contains(area_, client)) {
@@ -282,7 +291,7 @@ bool LightingPage::OnClick(POINT client) {
   for (int n = 0; n < kSwatches; ++n) {
     if (!Contains(swatchRects_[n], client)) continue;
     SetEffectColour(p, kSwatchColours[n]);
-    InvalidateRect(ctx_.window, &preview_, FALSE);
+    PreviewChanged();
     return true;
   }
   return false;

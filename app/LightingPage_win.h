@@ -45,8 +45,11 @@ class LightingPage : public MainArea {
   // The mode of the current profile stored; true when the colour edits are to show.
   bool UpdateLightingMode();
   void ShowColourEdits(bool shown);
-  // The edits show a colour's components, unless a profile is being renamed.
-  void UpdateColourEdits(int red, int green, int blue);
+  // The edits show the preview colour's components, unless a profile is
+  // being renamed.
+  void ShowPreviewInEdits();
+  // The preview colour changed: repainted, and shown in the edits.
+  void PreviewChanged();
   // The cycle pair, and the enable states of the effect button and speed slider.
   void RefreshCyclePair();
   void OpenEffectMenu();
@@ -66,6 +69,9 @@ class LightingPage : public MainArea {
   RECT area_{};
   CPngHSliderBar brightness_, speed_;
   SkinPicture picture_;
+  SkinText labels_[3];    // "MOUSE_TEXT" 3, 4 and 6
+  SkinText cycleLabel_;   // 7, shown with the cycle pair
+  SkinText headings_[2];  // 2 and 8, in bold
   LightingMode mode_ = LightingMode::kOneColour;
   int selectedSlot_ = 0;        // the cycle slot last clicked; belongs to the window
   bool cyclePairShown_ = true;  // the cycle-on/off pair is visible, and so its label

@@ -39,11 +39,6 @@ CQoxelDlg::~CQoxelDlg() = default;
 
 LRESULT CQoxelDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      const LRESULT created = CDialog::WindowProc(message, wParam, lParam);
-      if (created == -1) return -1;
-      return OnCreate();
-    }
     case WM_DESTROY:
       OnDestroy();
       break;
@@ -79,15 +74,11 @@ LRESULT CQoxelDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CDialog::WindowProc(message, wParam, lParam);
 }
 
-int CQoxelDlg::OnCreate() {
+BOOL CQoxelDlg::OnInitDialog() {
   ctx_.window = m_hWnd;
   builder_.SetWindow(m_hWnd);
   LaunchService(Paths().programFolder);
   SetCurrentDirectoryW(Paths().programFolder.c_str());
-  return 0;
-}
-
-BOOL CQoxelDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   SetWindowText(WidePtr(kMainWindowTitle));
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -96,8 +87,9 @@ BOOL CQoxelDlg::OnInitDialog() {
   ReloadSettings();
   BuildMainWindow();
   for (MainArea* area : areas_) area->Route(router_);
+  background_.SetPicture(Wide(FixedText(config().header.bgPath)));
+  RecutBackdrops(false);
   RefreshProfileBar();
-  SetBackgroundPicture(Wide(FixedText(config().header.bgPath)));
   SetWindowLongPtrW(m_hWnd, GWL_STYLE, GetWindowLongPtrW(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
   SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(m_hWnd, 0, 255, LWA_ALPHA);
@@ -136,18 +128,15 @@ void CQoxelDlg::BuildMainWindow() {
 }
 
 bool CQoxelDlg::CompleteNextScreen() {
-  for (Screen screen : kScreens) {
-    if (builder_.IsComplete(screen)) continue;
-    // The library page's sheet is a copy of the lighting page's.
-    if (screen == Screen::kLists && !builder_.IsComplete(Screen::kLight)) continue;
-    builder_.BeginScreen(screen, true);
-    for (MainArea* area : areas_) area->Build(builder_, screen);
-    builder_.ReleaseSheets();
-    background_.Invalidate();
-    background_.RequestRecut();
-    return true;
-  }
-  return false;
+  const std::optional<Screen> screen = builder_.NextIncompleteScreen();
+  if (!screen) return false;
+  builder_.CompleteScreen(*screen);
+  // The page's background is ready before the page is first shown.
+  const int page = *screen == Screen::kSensi   ? PAGE_SENSITIVITY
+                   : *screen == Screen::kLight ? PAGE_LIGHTING
+                                               : PAGE_BUTTONS;
+  background_.Composed(builder_.PageSheet(page), ClientSize());
+  return true;
 }
 
 bool CQoxelDlg::CompleteScreenOf(int page) {
@@ -162,14 +151,9 @@ bool CQoxelDlg::CompleteScreenOf(int page) {
 
 void CQoxelDlg::ShowPage(int page) {
   ctx_.page = page;
-  // A page asked for before the timer completed its screen is completed now;
-  // its controls got the skin's captions, so the settings' are shown again,
-  // which ends in showing the page. Before the window is on screen the timer
-  // does it, after the first paint.
-  if (IsWindowVisible() && CompleteScreenOf(page)) {
-    RefreshProfileBar();
-    return;
-  }
+  // A page asked for before the timer completed its screen is completed now.
+  // Before the window is on screen the timer does it, after the first paint.
+  if (IsWindowVisible()) CompleteScreenOf(page);
   const PageView view = ViewOfPage(page, ctx_.profile());
   if (view.rowHoverTimer)
     SetTimer(TIMER_ROW_HOVER, kHoverPeriodMs);
@@ -183,29 +167,35 @@ void CQoxelDlg::ShowPage(int page) {
     for (MainArea* area : areas_) area->ShowPage(view);
   }
   windowBar_.MarkTab(page);
-  sensitivityPage_.Refresh();
+  sensitivityPage_.RefreshLevelsAndPolling();
+  // Composed now rather than in the paint that shows it.
+  background_.Composed(builder_.PageSheet(page), ClientSize());
   RedrawWindow(m_hWnd, &kPageArea, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CQoxelDlg::RefreshProfileBar() {
-  profileBar_.Refresh();
   libraryPanel_.FillLists();
+  // The pages' refresh gives the profile bar its names too: once is enough.
   RefreshPages();
 }
 
 void CQoxelDlg::RefreshPages() {
-  buttonPage_.RefreshAssignmentRows();
-  libraryPanel_.RefreshMarkers();
+  RefreshAssignments();
   lightingPage_.Refresh();
   sensitivityPage_.Refresh();
   profileBar_.Refresh();
   ShowPage(ctx_.page);
 }
 
+void CQoxelDlg::RefreshAssignments() {
+  buttonPage_.RefreshAssignmentRows();
+  libraryPanel_.RefreshMarkers();
+}
+
 void CQoxelDlg::RefreshMainWindow() {
   BuildMainWindow();
   // The picture itself is kept; what is cut from it follows the new sheets.
-  background_.RequestRecut();
+  RecutBackdrops(false);
   RefreshProfileBar();
   // Every control has new faces and captions; the page switch inside the
   // refresh held drawing off and repaints only the page area.
@@ -214,6 +204,7 @@ void CQoxelDlg::RefreshMainWindow() {
 
 void CQoxelDlg::SetBackgroundPicture(const std::wstring& path) {
   background_.SetPicture(path);
+  RecutBackdrops(true);
   Invalidate();
 }
 
@@ -226,14 +217,14 @@ void CQoxelDlg::Refresh(Changes changes) {
   if (changes & kProfilesChanged) {
     RefreshProfileBar();
   } else {
-    if (changes & (kAssignmentsChanged | kLibrariesChanged)) {
-      libraryPanel_.FillLists();
-      buttonPage_.RefreshAssignmentRows();
-    }
-    if (changes & kPagesChanged)
+    const bool lists = (changes & (kAssignmentsChanged | kLibrariesChanged)) != 0;
+    if (lists) libraryPanel_.FillLists();
+    if (changes & kPagesChanged) {
       RefreshPages();
-    else if (changes & kPageSwitched)
-      ShowPage(ctx_.page);
+    } else {
+      if (lists) RefreshAssignments();
+      if (changes & kPageSwitched) ShowPage(ctx_.page);
+    }
   }
   if (changes & kBackgroundChanged) SetBackgroundPicture(Wide(FixedText(config().header.bgPath)));
 }
@@ -391,10 +382,9 @@ void CQoxelDlg::OnDestroy() {
 void CQoxelDlg::OnTimer(UINT_PTR id) {
   if (id == TIMER_COMPLETE_BUILD) {
     // One screen per turn, so that input is handled in between.
-    if (CompleteNextScreen())
-      RefreshProfileBar();
-    else
+    if (!CompleteNextScreen()) {
       KillTimer(TIMER_COMPLETE_BUILD);
+    }
     return;
   }
   if (id == TIMER_RGB_ENTRY) {
@@ -410,17 +400,24 @@ void CQoxelDlg::OnTimer(UINT_PTR id) {
   if (id == TIMER_PROFILE_HOVER) profileBar_.UpdateHover(cursor);
 }
 
-void CQoxelDlg::RecutBackdrops() {
+SIZE CQoxelDlg::ClientSize() const {
   const RECT client = GetClientRect();
-  const SIZE size{client.right, client.bottom};
-  const UniqueBitmap backdrop = background_.ComposeBackdrop(builder_.PageSheet(PAGE_BUTTONS), size);
+  return SIZE{client.right, client.bottom};
+}
+
+void CQoxelDlg::RecutBackdrops(bool pictureOnly) {
+  const UniqueBitmap backdrop =
+      background_.ComposeBackdrop(builder_.PageSheet(PAGE_BUTTONS), ClientSize());
   for (CPngHSliderBar* slider : builder_.sliders()) {
     const RECT rect = slider->GetRectInParent();
     slider->SetTrackImages(backdrop.get(), backdrop.get(), rect);
-    slider->Invalidate();
   }
-  for (CPngListBtn* button : builder_.imageButtons()) button->SetBackground(backdrop.get());
-  background_.ClearPictureChanged();
+  // A new picture changes only what lies over it; new sheets change everything.
+  for (CPngListBtn* button : builder_.imageButtons()) {
+    RECT rect = button->GetRectInParent(), over{};
+    if (!pictureOnly || IntersectRect(&over, &rect, &kPictureArea))
+      button->SetBackground(backdrop.get());
+  }
 }
 
 void CQoxelDlg::OnPaint() {
@@ -433,12 +430,8 @@ void CQoxelDlg::OnPaint() {
     EndPaint(m_hWnd, &paint);
     return;
   }
-  if (background_.pictureChanged()) RecutBackdrops();
   BufferedPaint buffer(m_hWnd);
-  const RECT& client = buffer.area();
-  DrawBitmap(buffer.dc(),
-             background_.Composed(builder_.PageSheet(ctx_.page), SIZE{client.right, client.bottom}),
-             0, 0);
+  DrawBitmap(buffer.dc(), background_.Composed(builder_.PageSheet(ctx_.page), ClientSize()), 0, 0);
   SetBkMode(buffer.dc(), TRANSPARENT);
   for (MainArea* area : areas_) area->Paint(buffer.dc());
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "app/Background_win.h"
 #include "app/ButtonPage_win.h"
@@ -52,7 +53,8 @@ class CQoxelDlg : public CDialog, private MainHost {
   void EndMainDialog(INT_PTR result) override;
 
   void Refresh(Changes changes);
-  int OnCreate();
+  // The assignment rows and the lists' in-use markers, which follow them.
+  void RefreshAssignments();
   void OnDestroy();
   void OnTimer(UINT_PTR id);
   void OnPaint();
@@ -67,9 +69,11 @@ class CQoxelDlg : public CDialog, private MainHost {
   bool CompleteNextScreen();
   // The screen a page shows, completed now if it is not yet; true when it was not.
   bool CompleteScreenOf(int page);
-  // After the background picture changed: slider tracks and image-button
-  // backgrounds are cut from the new backdrop.
-  void RecutBackdrops();
+  // After the background picture or the sheets changed: slider tracks and
+  // image-button backgrounds are cut from the new backdrop (for a new
+  // picture, only those over the picture).
+  void RecutBackdrops(bool pictureOnly);
+  SIZE ClientSize() const;
 
   MainContext ctx_;
   HICON icon_ = nullptr;

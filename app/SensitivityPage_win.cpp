@@ -16,7 +16,7 @@ constexpr RECT kDivider{541, 253, 541 + 430, 253 + 3};
 constexpr COLORREF kDividerColour = RGB(0x4D, 0x4D, 0x4D);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kOtherValue = 0x363636;
-// The page's labels, in drawing order.
+// The keys of the page's labels, in drawing order.
 constexpr const char16_t* kLabelKeys[] = {u"1", u"2", u"5", u"6", u"7", u"3", u"8", u"9"};
 
 }  // namespace
@@ -51,6 +51,9 @@ void SensitivityPage::Build(SkinBuilder& builder, Screen screen) {
   builder.Slider(InventoryOf(Ctl::kPointerSlider), pointer_);
   builder.Slider(InventoryOf(Ctl::kScrollSlider), scroll_);
   builder.Slider(InventoryOf(Ctl::kDoubleClickSlider), doubleClick_);
+  static_assert(std::size(kLabelKeys) == std::size(decltype(labels_){}));
+  for (std::size_t i = 0; i < std::size(kLabelKeys); ++i)
+    labels_[i].Load(u"SENSITIVITY_TEXT", kLabelKeys[i]);
 }
 
 void SensitivityPage::Route(MainRouter& router) {
@@ -104,7 +107,7 @@ void SensitivityPage::Paint(HDC dc) {
   SetTextColor(dc, kWhite);
   {
     const SelectScope font(dc, CachedFont(18, FW_NORMAL, InterfaceFace()));
-    for (const char16_t* key : kLabelKeys) DrawSkinText(dc, u"SENSITIVITY_TEXT", key, DT_WORDBREAK);
+    for (const SkinText& label : labels_) label.Draw(dc, DT_WORDBREAK);
   }
   const SelectScope font(dc, CachedFont(18, FW_BOLD, InterfaceFace()));
   constexpr UINT kCentred = DT_CENTER | DT_WORDBREAK;
@@ -137,6 +140,10 @@ void SensitivityPage::Refresh() {
   scroll_.EnableWindow(p.scrollPage == 0);
   pointer_.SetSliderPos(p.mouseSpeed);
   InvalidateRect(ctx_.window, &pollingText_, FALSE);
+  RefreshLevelsAndPolling();
+}
+
+void SensitivityPage::RefreshLevelsAndPolling() {
   RefreshPolling();
   RefreshLevels();
 }

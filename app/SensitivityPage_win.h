@@ -7,6 +7,7 @@
 #include "controls/BitmapBtn_win.h"
 #include "controls/ListBtn_win.h"
 #include "controls/SliderBar_win.h"
+#include "skin/SkinDraw_win.h"
 
 class SensitivityPage : public MainArea {
  public:
@@ -19,6 +20,8 @@ class SensitivityPage : public MainArea {
 
   // Sliders and toggles from the current profile.
   void Refresh();
+  // The level and polling controls: their values kept in range, their buttons hidden.
+  void RefreshLevelsAndPolling();
   // A slider of this page moved (ids 10000..10002, 10005, 10006).
   Changes OnSlider(int id, int value);
   // A level value picked in the level menu (0..7).
@@ -48,6 +51,8 @@ class SensitivityPage : public MainArea {
   CBitmapBtn pollingButtons_[kPollingEntries];
   RECT pollingRects_[kPollingEntries]{};
   RECT pollingText_{};
+  // The page's labels ("SENSITIVITY_TEXT"), in drawing order.
+  SkinText labels_[8];
   CPngListBtn enhanceOff_, enhanceOn_, scrollOff_, scrollOn_;
   CBitmapBtn label_;
   CPngHSliderBar level_, polling_, pointer_, scroll_, doubleClick_;

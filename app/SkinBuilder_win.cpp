@@ -10,6 +10,7 @@
 #include "controls/SliderBar_win.h"
 #include "settings/WideText_win.h"
 #include "skin/ProgramPaths_win.h"
+#include "skin/SharedPictures_win.h"
 #include "skin/SkinDraw_win.h"
 #include "skin/SkinImages_win.h"
 
@@ -43,16 +44,18 @@ void MakeCaptionsWhite(CBitmapBtn& button) {
 }  // namespace
 
 void SkinBuilder::ShapeWindow() {
-  UniqueBitmap mask;
   SIZE size{};
+  UniqueRegion outline;
   const std::u16string name = ReadSkinValue(u"MOUSESCREEN", u"Mask");
   if (!name.empty() && IsSkinRelativeName(name))
-    LoadPictureFile(SkinsFolder() + Wide(name), mask, &size);
-  if (mask) windowSize_ = size;
-  if (!built_ && mask)
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyWindowOutline(window_, mask.get());
-  if (!ball_) LoadAlphaPng(SkinsFolder() + L"ball.png", ball_);
+    outline = SharedOutline(SkinsFolder() + Wide(name), &size);
+  if (size.cx > 0 && size.cy > 0) {
+    windowSize_ = size;
+    if (!built_)
+      SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ApplyWindowOutline(window_, std::move(outline));
+  if (!ball_) ball_ = CopyBitmap(SharedAlphaPng(SkinsFolder() + L"ball.png"));
 }
 
 UniqueBitmap& SkinBuilder::HeldSheet(Screen screen) {
@@ -66,24 +69,64 @@ UniqueBitmap& SkinBuilder::HeldSheet(Screen screen) {
   }
 }
 
+void SkinBuilder::LoadSheets(Screen screen, bool mainAndDown, bool overAndDisabled) {
+  const std::u16string_view section = SectionOf(screen);
+  UniqueBitmap& main = HeldSheet(screen);
+  if (mainAndDown) {
+    main = LoadScreenSheet(section, u"Main");
+    sheets_.down = LoadScreenSheet(section, u"Down");
+  }
+  sheets_.main = main.get();
+  if (overAndDisabled) {
+    sheets_.over = LoadScreenSheet(section, u"Over");
+    sheets_.disabled = LoadScreenSheet(section, u"Disabled");
+  }
+}
+
 void SkinBuilder::BeginScreen(Screen screen, bool complete) {
   ReleaseSheets();
   screen_ = screen;
   complete_[static_cast<int>(screen)] = complete;
-  if (screen == Screen::kLists) {
-    // The library page shows a second copy of the lighting page's background.
-    if (complete) librarySheet_ = CopyBitmap(lightSheet_.get());
+  // A rebuild gives every face now.
+  if (complete)
+    std::erase_if(missing_, [screen](const MissingFaces& m) { return m.screen == screen; });
+  // The library page shows the lighting page's background.
+  if (screen == Screen::kLists) return;
+  if (complete) {
+    LoadSheets(screen, true, true);
     return;
   }
-  if (!complete && screen != Screen::kMouse) return;
-  const std::u16string_view section = SectionOf(screen);
-  UniqueBitmap& main = HeldSheet(screen);
-  main = LoadScreenSheet(section, u"Main");
-  sheets_.main = main.get();
-  sheets_.down = LoadScreenSheet(section, u"Down");
-  if (!complete) return;
-  sheets_.over = LoadScreenSheet(section, u"Over");
-  sheets_.disabled = LoadScreenSheet(section, u"Disabled");
+  // The first paint shows the buttons page: its Main and Down sheets only.
+  if (screen == Screen::kMouse) LoadSheets(screen, true, false);
+}
+
+std::optional<Screen> SkinBuilder::NextIncompleteScreen() const {
+  for (Screen screen : {Screen::kMouse, Screen::kLight, Screen::kSensi, Screen::kLists})
+    if (!IsComplete(screen)) return screen;
+  return std::nullopt;
+}
+
+void SkinBuilder::CompleteScreen(Screen screen) {
+  ReleaseSheets();
+  screen_ = screen;
+  // The buttons page's controls have their Main and Down faces from the first build.
+  const bool firstPage = screen == Screen::kMouse;
+  if (screen != Screen::kLists) LoadSheets(screen, !firstPage, true);
+  HBITMAP main = firstPage ? nullptr : sheets_.main;
+  HBITMAP down = firstPage ? nullptr : sheets_.down.get();
+  for (MissingFaces& missing : missing_) {
+    if (missing.screen != screen) continue;
+    if (missing.button)
+      missing.button->LoadStateImages(main, sheets_.over.get(), down, sheets_.disabled.get(),
+                                      missing.rect);
+    if (missing.button2)
+      missing.button2->LoadStateImages(main, sheets_.over.get(), down, sheets_.disabled.get(),
+                                       missing.rect);
+    if (missing.imageButton) GiveImageFaces(*missing.imageButton, missing.entry);
+  }
+  std::erase_if(missing_, [screen](const MissingFaces& m) { return m.screen == screen; });
+  complete_[static_cast<int>(screen)] = true;
+  ReleaseSheets();
 }
 
 void SkinBuilder::ReleaseSheets() {
@@ -98,7 +141,6 @@ HBITMAP SkinBuilder::PageSheet(int page) const {
     case PAGE_SENSITIVITY:
       return sensiSheet_.get();
     case PAGE_LIBRARY:
-      return librarySheet_.get();
     case PAGE_LIGHTING:
       return lightSheet_.get();
     default:
@@ -129,11 +171,14 @@ RECT SkinBuilder::SheetButton(const InventoryEntry& entry, CBitmapBtn& button) {
   } else {
     button.MoveWindow(rect);
   }
-  if (entry.Has(kOptFacesFromMain))
+  if (entry.Has(kOptFacesFromMain)) {
     button.LoadStateImages(sheets_.main, sheets_.main, sheets_.main, sheets_.main, rect);
-  else
+  } else {
     button.LoadStateImages(sheets_.main, sheets_.over.get(), sheets_.down.get(),
                            sheets_.disabled.get(), rect);
+    if (!PlacesWholeFaces())
+      missing_.push_back(MissingFaces{screen_, &button, nullptr, nullptr, rect, SkinEntry{}});
+  }
   button.SetButtonText(Wide(skin.text), 0);
   button.SetTipText(Wide(skin.text), true);
   return rect;
@@ -149,6 +194,8 @@ RECT SkinBuilder::SheetButton2(const InventoryEntry& entry, CBitmapBtn2& button)
     button.MoveWindow(rect);
   button.LoadStateImages(sheets_.main, sheets_.over.get(), sheets_.down.get(),
                          sheets_.disabled.get(), rect);
+  if (!PlacesWholeFaces())
+    missing_.push_back(MissingFaces{screen_, nullptr, &button, nullptr, rect, SkinEntry{}});
   return rect;
 }
 
@@ -161,6 +208,21 @@ RECT SkinBuilder::ImageButton(const InventoryEntry& entry, CPngListBtn& button) 
     if (entry.Has(kOptWhite)) MakeCaptionsWhite(button);
     imageButtons_.push_back(&button);
   }
+  // The first paint needs only the buttons page's faces.
+  if (built_ || screen_ == Screen::kMouse)
+    GiveImageFaces(button, skin);
+  else
+    missing_.push_back(MissingFaces{screen_, nullptr, nullptr, &button, rect, skin});
+  button.MoveWindow(rect);
+  button.SetButtonText(Wide(skin.text), 0);
+  button.SetTipText(Wide(skin.text), false);
+  const std::wstring base =
+      IsSkinRelativeName(skin.name) ? SkinsFolder() + Wide(skin.name) : std::wstring();
+  if (!base.empty() && FileExists(base + L"_mask.bmp")) button.SetMaskRegion(base + L"_mask.bmp");
+  return rect;
+}
+
+void SkinBuilder::GiveImageFaces(CPngListBtn& button, const SkinEntry& skin) {
   // Faces from the entry's own files; a missing state file falls back to the
   // normal one, and the flag asks for the normal one everywhere.
   const std::wstring base =
@@ -171,26 +233,11 @@ RECT SkinBuilder::ImageButton(const InventoryEntry& entry, CPngListBtn& button) 
     for (int i = 0; i < 4; ++i) {
       const std::wstring own = base + suffixes[i];
       const bool useOwn = i == 0 || (!skin.flag && FileExists(own));
-      faces[i] = Face(useOwn ? own : base + suffixes[0]);
+      faces[i] = CopyBitmap(SharedAlphaPng(useOwn ? own : base + suffixes[0]));
     }
   }
   button.SetStateImages(std::move(faces[0]), std::move(faces[1]), std::move(faces[2]),
                         std::move(faces[3]));
-  button.MoveWindow(rect);
-  button.SetButtonText(Wide(skin.text), 0);
-  button.SetTipText(Wide(skin.text), false);
-  if (!base.empty() && FileExists(base + L"_mask.bmp")) button.SetMaskRegion(base + L"_mask.bmp");
-  return rect;
-}
-
-UniqueBitmap SkinBuilder::Face(const std::wstring& path) {
-  auto found = faces_.find(path);
-  if (found == faces_.end()) {
-    UniqueBitmap decoded;
-    LoadAlphaPng(path, decoded);
-    found = faces_.emplace(path, std::move(decoded)).first;
-  }
-  return CopyBitmap(found->second.get());
 }
 
 RECT SkinBuilder::Slider(const InventoryEntry& entry, CPngHSliderBar& slider) {
@@ -202,8 +249,8 @@ RECT SkinBuilder::Slider(const InventoryEntry& entry, CPngHSliderBar& slider) {
   } else {
     slider.MoveWindow(rect);
   }
+  // The tracks are the window's backdrop under the slider, given with it.
   slider.SetThumbImages(ball_.get(), nullptr, false);
-  slider.SetTrackImages(sheets_.main, sheets_.down.get(), rect);
   slider.SetSliderRange(entry.minimum, entry.maximum);
   return rect;
 }

@@ -1,12 +1,14 @@
 // Builds the main window from the skin file: on the first build it creates
-// each control at its entry's rectangle; on a rebuild (after a language
-// change) it only moves the controls and gives them fresh faces and captions.
-// The "built" flag lives here and nowhere else.
+// each control at its entry's rectangle and gives it the faces the first page
+// needs; the other faces follow screen by screen after the first paint
+// (CompleteScreen) without touching anything else of the control. On a
+// rebuild (after a language change) it only moves the controls and gives them
+// fresh faces and captions. The "built" flag lives here and nowhere else.
 #pragma once
 
 #include <windows.h>
 
-#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,20 +28,22 @@ class SkinBuilder {
   void SetWindow(HWND window) { window_ = window; }
 
   bool firstBuild() const { return !built_; }
-  void Finish() {
-    built_ = true;
-    faces_.clear();
-  }
+  void Finish() { built_ = true; }
 
   // The window's size and outline from "MOUSESCREEN" / "Mask"; the window is
   // moved to (0, 0) with the mask's size on the first build only.
   void ShapeWindow();
   // The four sheets of a screen; Main stays as the page background, the other
   // three live until the next screen or Release. For the first paint only the
-  // buttons page's Main and Down sheets are read: the other faces come when
-  // the screen is completed (a rebuild of that screen).
+  // buttons page's Main and Down sheets are read: the faces the other sheets
+  // and files give are noted and come with CompleteScreen.
   void BeginScreen(Screen screen, bool complete = true);
   bool IsComplete(Screen screen) const { return complete_[static_cast<int>(screen)]; }
+  // The first screen, in build order, whose faces are not all given yet.
+  std::optional<Screen> NextIncompleteScreen() const;
+  // Reads the sheets of `screen` not read yet and gives its controls the
+  // faces they still miss; moves nothing and changes no caption.
+  void CompleteScreen(Screen screen);
   void ReleaseSheets();
 
   // The page background of a page id (its screen's Main sheet).
@@ -67,12 +71,23 @@ class SkinBuilder {
 
  private:
   struct Sheets {
-    HBITMAP main = nullptr;  // owned by pageSheets_
+    HBITMAP main = nullptr;  // owned by the screen's held sheet
     UniqueBitmap over, down, disabled;
   };
+  // A control placed before its screen's sheets or files were read.
+  struct MissingFaces {
+    Screen screen;
+    CBitmapBtn* button = nullptr;
+    CBitmapBtn2* button2 = nullptr;
+    CPngListBtn* imageButton = nullptr;
+    RECT rect{};
+    SkinEntry entry;  // of an image button: its files
+  };
   UniqueBitmap& HeldSheet(Screen screen);
-  // A copy of a face file's picture; each file is decoded once per build.
-  UniqueBitmap Face(const std::wstring& path);
+  void LoadSheets(Screen screen, bool mainAndDown, bool overAndDisabled);
+  void GiveImageFaces(CPngListBtn& button, const SkinEntry& entry);
+  // Whether controls placed now get every face at once.
+  bool PlacesWholeFaces() const { return built_ || complete_[static_cast<int>(screen_)]; }
 
   HWND window_ = nullptr;
   bool built_ = false;
@@ -80,9 +95,9 @@ class SkinBuilder {
   Screen screen_ = Screen::kMouse;
   bool complete_[4] = {};
   Sheets sheets_;
-  UniqueBitmap mouseSheet_, lightSheet_, sensiSheet_, librarySheet_;
+  UniqueBitmap mouseSheet_, lightSheet_, sensiSheet_;
   UniqueBitmap ball_;
-  std::map<std::wstring, UniqueBitmap> faces_;  // decoded face files of this build
+  std::vector<MissingFaces> missing_;
   std::vector<CPngHSliderBar*> sliders_;
   std::vector<CPngListBtn*> imageButtons_;
 };

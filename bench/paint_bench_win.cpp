@@ -302,6 +302,9 @@ RunFigures RunOnce(const Subject& subject, const RunOptions& options) {
           shown = true;
           break;
         }
+        // Reads back to back would take a core from the two processes that
+        // make the page appear (the subject and the wineserver).
+        Sleep(1);
       }
       if (!shown) {
         ++figures.failedSwitches;

@@ -5,6 +5,7 @@
 #include "controls/ControlDraw_win.h"
 #include "controls/ControlMessages.h"
 #include "skin/ImageFile_win.h"
+#include "skin/SharedPictures_win.h"
 #include "skin/SkinImages_win.h"
 
 bool CBitmapBtn2::CreateButton(const RECT& rect, HWND parent, UINT id) {
@@ -21,8 +22,14 @@ void CBitmapBtn2::PreSubclassWindow() {
 
 void CBitmapBtn2::LoadStateImages(HBITMAP main, HBITMAP over, HBITMAP down, HBITMAP disabled,
                                   const RECT& rect) {
-  faces_.Cut(m_hWnd, main, over, down, disabled, rect);
-  Invalidate();
+  const unsigned cut = faces_.Cut(main, over, down, disabled, rect);
+  // Faces of other states, given later, leave what is on screen as it is.
+  ButtonState now;
+  now.checked = checked_;
+  now.pressed = (::SendMessageW(m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+  now.hover = hover_.hover();
+  now.disabled = !IsWindowEnabled();
+  if (cut & FaceBit(ChooseBitmapBtn2Face(now, checkedShowsDisabled_, true).face)) Invalidate();
 }
 
 void CBitmapBtn2::SetButtonText(const std::wstring& caption) {
@@ -32,8 +39,9 @@ void CBitmapBtn2::SetButtonText(const std::wstring& caption) {
 }
 
 void CBitmapBtn2::SetCheck(bool checked) {
+  const bool hoverEnded = hover_.Set(false);
+  if (checked == checked_ && !hoverEnded) return;
   checked_ = checked;
-  hover_.Set(false);
   Invalidate();
 }
 
@@ -62,13 +70,19 @@ void CBitmapBtn2::SetTextColors(COLORREF normal, COLORREF hover, COLORREF active
 void CBitmapBtn2::SetImageFile(const std::wstring& path) {
   imagePath_ = path;
   useImage_ = !path.empty();
-  image_.reset();
+  ScaleImage();
   Invalidate();
 }
 
+void CBitmapBtn2::ScaleImage() {
+  // Decoded here, at the button's size, not in a paint.
+  const RECT client = GetClientRect();
+  image_ = useImage_ ? LoadScaledPicture(imagePath_, client.right, client.bottom) : UniqueBitmap();
+  imageSize_ = SIZE{client.right, client.bottom};
+}
+
 bool CBitmapBtn2::SetMaskRegion(const std::wstring& maskPath) {
-  LoadPictureFile(maskPath, mask_);
-  if (!ApplyWindowOutline(m_hWnd, mask_.get())) return false;
+  if (!ApplyWindowOutline(m_hWnd, SharedOutline(maskPath))) return false;
   Invalidate();
   return true;
 }
@@ -88,11 +102,6 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT* item) {
   DrawBitmap(dc, faces_.Get(choice.face), 0, 0);
   if (caption_.empty()) {
     if (!useImage_) return;
-    // Decoded once per file and size, not on every paint.
-    if (!image_ || imageSize_.cx != client.right || imageSize_.cy != client.bottom) {
-      image_ = LoadScaledPicture(imagePath_, client.right, client.bottom);
-      imageSize_ = SIZE{client.right, client.bottom};
-    }
     BlendPremultiplied(dc, image_.get(), 0, 0, client.right, client.bottom);
     return;
   }
@@ -154,6 +163,10 @@ LRESULT CBitmapBtn2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CAPTURECHANGED:
       if (hover_.hover()) Invalidate();
+      break;
+    case WM_SIZE:
+      if (useImage_ && (LOWORD(lParam) != imageSize_.cx || HIWORD(lParam) != imageSize_.cy))
+        ScaleImage();
       break;
     case WM_LBUTTONDOWN:
       HoverTracking::ActivateOwner(m_hWnd);

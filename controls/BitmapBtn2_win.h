@@ -38,6 +38,8 @@ class CBitmapBtn2 : public CButton {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void ScaleImage();
+
   bool checked_ = false;
   HoverTracking hover_;
   bool checkedShowsDisabled_ = false;
@@ -47,7 +49,7 @@ class CBitmapBtn2 : public CButton {
   int indent_ = 0;
   bool useIndent_ = false;
   std::wstring imagePath_;
-  UniqueBitmap image_;  // the picture scaled to imageSize_
+  UniqueBitmap image_;  // the picture scaled to imageSize_, the button's size
   SIZE imageSize_{};
   bool useImage_ = false;
   COLORREF normalColour_ = RGB(255, 255, 255);
@@ -55,6 +57,5 @@ class CBitmapBtn2 : public CButton {
   COLORREF activeColour_ = RGB(255, 255, 255);
   int fontHeight_ = 18;
   StateImages faces_;
-  UniqueBitmap mask_;
   std::wstring caption_;
 };

@@ -43,10 +43,25 @@ void CBitmapBtn::PreSubclassWindow() {
 
 void CBitmapBtn::LoadStateImages(HBITMAP main, HBITMAP over, HBITMAP down, HBITMAP disabled,
                                  const RECT& rect) {
-  faces_.Cut(m_hWnd, main, over, down, disabled, rect);
-  LONG_PTR style = GetWindowLongPtrW(m_hWnd, GWL_STYLE);
-  SetWindowLongPtrW(m_hWnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER | WS_TABSTOP));
-  Invalidate();
+  const unsigned cut = faces_.Cut(main, over, down, disabled, rect);
+  const LONG_PTR style = GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+  const LONG_PTR kept = style & ~static_cast<LONG_PTR>(WS_BORDER | WS_TABSTOP);
+  if (kept != style) SetWindowLongPtrW(m_hWnd, GWL_STYLE, kept);
+  // Faces of other states, given later, leave what is on screen as it is.
+  if (cut & FaceBit(ChooseFace(CurrentState()).face)) Invalidate();
+}
+
+ButtonState CBitmapBtn::CurrentState() const {
+  ButtonState state;
+  state.checked = checked_;
+  state.pressed = (::SendMessageW(m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+  state.hover = hover_.hover();
+  state.disabled = !IsWindowEnabled();
+  return state;
+}
+
+FaceChoice CBitmapBtn::ChooseFace(const ButtonState& state) const {
+  return ChooseBitmapBtnFace(state);
 }
 
 void CBitmapBtn::SetButtonText(const std::wstring& caption, int offset, bool offsetOnLeftOnly) {
@@ -58,8 +73,9 @@ void CBitmapBtn::SetButtonText(const std::wstring& caption, int offset, bool off
 }
 
 void CBitmapBtn::SetCheck(bool checked) {
+  const bool hoverEnded = hover_.Set(false);
+  if (checked == checked_ && !hoverEnded) return;
   checked_ = checked;
-  hover_.Set(false);
   Invalidate();
 }
 
@@ -99,7 +115,8 @@ void CBitmapBtn::ApplyTip() {
   tool.uId = 1;
   tool.lpszText = const_cast<wchar_t*>(tipText_.c_str());
   if (!hasTool_) {
-    tool.uFlags = TTF_SUBCLASS;
+    // The button relays its mouse messages (PreTranslateMessage): no subclassing.
+    tool.uFlags = 0;
     tool.rect = GetClientRect();
     hasTool_ = ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
   } else {
@@ -128,13 +145,16 @@ ButtonState CBitmapBtn::StateOf(const DRAWITEMSTRUCT* item) const {
   return state;
 }
 
-void StateImages::Cut(HWND button, HBITMAP mainSheet, HBITMAP overSheet, HBITMAP downSheet,
-                      HBITMAP disabledSheet, const RECT& rect) {
-  const UniqueDC dc = UniqueDC::ForWindow(button);
-  CutSheetImage(main, dc.get(), mainSheet, rect);
-  CutSheetImage(over, dc.get(), overSheet, rect);
-  CutSheetImage(down, dc.get(), downSheet, rect);
-  CutSheetImage(disabled, dc.get(), disabledSheet, rect);
+unsigned StateImages::Cut(HBITMAP mainSheet, HBITMAP overSheet, HBITMAP downSheet,
+                          HBITMAP disabledSheet, const RECT& rect) {
+  CutSheetImage(main, nullptr, mainSheet, rect);
+  CutSheetImage(over, nullptr, overSheet, rect);
+  CutSheetImage(down, nullptr, downSheet, rect);
+  CutSheetImage(disabled, nullptr, disabledSheet, rect);
+  return (mainSheet ? FaceBit(ButtonFace::kMain) : 0u) |
+         (overSheet ? FaceBit(ButtonFace::kOver) : 0u) |
+         (downSheet ? FaceBit(ButtonFace::kDown) : 0u) |
+         (disabledSheet ? FaceBit(ButtonFace::kDisabled) : 0u);
 }
 
 HBITMAP StateImages::Get(ButtonFace face) const {
@@ -168,7 +188,7 @@ COLORREF CBitmapBtn::ColourOf(CaptionColour colour) const {
 }
 
 void CBitmapBtn::DrawItem(DRAWITEMSTRUCT* item) {
-  const FaceChoice choice = ChooseBitmapBtnFace(StateOf(item));
+  const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
   OffscreenBuffer buffer(item->hDC, client);
   HDC dc = buffer.dc();
@@ -272,8 +292,12 @@ UINT CBitmapBtnEx::CaptionFormat() const {
   return kLine | DT_RIGHT;
 }
 
+FaceChoice CBitmapBtnEx::ChooseFace(const ButtonState& state) const {
+  return ChooseBitmapBtnExFace(state);
+}
+
 void CBitmapBtnEx::DrawItem(DRAWITEMSTRUCT* item) {
-  const FaceChoice choice = ChooseBitmapBtnExFace(StateOf(item));
+  const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
   OffscreenBuffer buffer(item->hDC, client);
   HDC dc = buffer.dc();

@@ -20,9 +20,10 @@ constexpr COLORREF kGreyCaption = 0x7B7B7B;
 struct StateImages {
   UniqueBitmap main, over, down, disabled;
 
-  // Each face becomes `rect` of the matching sheet; an empty sheet leaves that face.
-  void Cut(HWND button, HBITMAP mainSheet, HBITMAP overSheet, HBITMAP downSheet,
-           HBITMAP disabledSheet, const RECT& rect);
+  // Each face becomes `rect` of the matching sheet; an empty sheet leaves that
+  // face. Returns the faces cut (FaceBit).
+  unsigned Cut(HBITMAP mainSheet, HBITMAP overSheet, HBITMAP downSheet, HBITMAP disabledSheet,
+               const RECT& rect);
   HBITMAP Get(ButtonFace face) const;
 };
 
@@ -67,6 +68,10 @@ class CBitmapBtn : public CButton {
 
  protected:
   ButtonState StateOf(const DRAWITEMSTRUCT* item) const;
+  // The state the button is in now, outside a paint.
+  ButtonState CurrentState() const;
+  // The face and caption colour of a state: each class has its own rule.
+  virtual FaceChoice ChooseFace(const ButtonState& state) const;
   COLORREF ColourOf(CaptionColour colour) const;
   void EnsureToolTip();
   void DestroyToolTip();
@@ -106,6 +111,7 @@ class CBitmapBtnEx : public CBitmapBtn {
   void DrawItem(DRAWITEMSTRUCT* item) override;
 
  protected:
+  FaceChoice ChooseFace(const ButtonState& state) const override;
   // Caption rectangle and format of the row classes.
   RECT CaptionRect(const RECT& client) const;
   UINT CaptionFormat() const;

@@ -7,6 +7,7 @@
 #include "controls/MenuGeometry.h"
 #include "framework/ResourceIds.h"
 #include "skin/ProgramPaths_win.h"
+#include "skin/SharedPictures_win.h"
 #include "skin/SkinImages_win.h"
 
 CBtnMenu* CurrentPopupMenu = nullptr;
@@ -103,11 +104,12 @@ CBtnMenu::~CBtnMenu() {
 void CBtnMenu::SetMenuImages(const std::wstring& normal, const std::wstring& over,
                              const std::wstring& down, const std::wstring& disabled,
                              const std::wstring& shape, bool singleRow) {
-  LoadPictureFile(normal, normal_, &imageSize_);
-  LoadPictureFile(over, over_);
-  LoadPictureFile(down, down_);
-  LoadPictureFile(disabled, disabled_);
-  if (!shape.empty()) LoadPictureFile(shape, shape_);
+  // Copies of pictures decoded once: the menu sizes its own to its rows.
+  normal_ = CopyBitmap(SharedPicture(normal, &imageSize_));
+  over_ = CopyBitmap(SharedPicture(over));
+  down_ = CopyBitmap(SharedPicture(down));
+  disabled_ = CopyBitmap(SharedPicture(disabled));
+  shape_ = shape.empty() ? UniqueBitmap() : CopyBitmap(SharedPicture(shape));
   singleRow_ = singleRow;
 }
 

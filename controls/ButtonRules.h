@@ -5,6 +5,8 @@
 #include <cstdint>
 
 enum class ButtonFace { kMain, kOver, kDown, kDisabled };
+// A face as one bit of a set of faces.
+constexpr unsigned FaceBit(ButtonFace face) { return 1u << static_cast<unsigned>(face); }
 // kActive is the "second" colour of the derived buttons; kDisabledField the
 // disabled colour they keep; kGrey the fixed 0x7B7B7B.
 enum class CaptionColour { kNormal, kHover, kPressed, kActive, kDisabledField, kGrey };

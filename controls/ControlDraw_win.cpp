@@ -1,7 +1,6 @@
 #include "controls/ControlDraw_win.h"
 
-#include <map>
-#include <tuple>
+#include <vector>
 
 #include "framework/Wnd_win.h"
 #include "settings/WideText_win.h"
@@ -16,14 +15,32 @@ UniqueFont CreateCaptionFont(int height, int weight, const std::wstring& face, B
 
 HFONT CachedFont(int height, int weight, const std::wstring& face, BYTE quality,
                  BYTE pitchAndFamily) {
-  using Key = std::tuple<int, int, std::wstring, BYTE, BYTE>;
-  static std::map<Key, UniqueFont> fonts;
-  UniqueFont& font = fonts[Key{height, weight, face, quality, pitchAndFamily}];
-  if (!font) font = CreateCaptionFont(height, weight, face, quality, pitchAndFamily);
-  return font.get();
+  struct Cached {
+    int height, weight;
+    BYTE quality, pitchAndFamily;
+    std::wstring face;
+    UniqueFont font;
+  };
+  // A handful of fonts: a look-up that makes nothing, for the paints.
+  static std::vector<Cached> fonts;
+  for (const Cached& c : fonts)
+    if (c.height == height && c.weight == weight && c.quality == quality &&
+        c.pitchAndFamily == pitchAndFamily && c.face == face)
+      return c.font.get();
+  fonts.push_back(Cached{height, weight, quality, pitchAndFamily, face,
+                         CreateCaptionFont(height, weight, face, quality, pitchAndFamily)});
+  return fonts.back().font.get();
 }
 
-std::wstring InterfaceFace() { return Wide(InterfaceFontFace()); }
+const std::wstring& InterfaceFace() {
+  static std::u16string source;
+  static std::wstring face;
+  if (source != InterfaceFontFace()) {
+    source = InterfaceFontFace();
+    face = Wide(source);
+  }
+  return face;
+}
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
@@ -34,16 +51,14 @@ SIZE BitmapSize(HBITMAP bitmap) {
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   if (!bitmap) return;
   const SIZE size = BitmapSize(bitmap);
-  const UniqueDC source = UniqueDC::Compatible(dc);
-  const SelectScope select(source.get(), bitmap);
+  const BitmapDC source(bitmap);
   BitBlt(dc, x, y, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
 }
 
 void StretchBitmap(HDC dc, HBITMAP bitmap, const RECT& area) {
   if (!bitmap) return;
   const SIZE size = BitmapSize(bitmap);
-  const UniqueDC source = UniqueDC::Compatible(dc);
-  const SelectScope select(source.get(), bitmap);
+  const BitmapDC source(bitmap);
   SetStretchBltMode(dc, COLORONCOLOR);
   StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source.get(),
              0, 0, size.cx, size.cy, SRCCOPY);
@@ -52,8 +67,7 @@ void StretchBitmap(HDC dc, HBITMAP bitmap, const RECT& area) {
 void AlphaBlendBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   if (!bitmap) return;
   const SIZE size = BitmapSize(bitmap);
-  const UniqueDC source = UniqueDC::Compatible(dc);
-  const SelectScope select(source.get(), bitmap);
+  const BitmapDC source(bitmap);
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   AlphaBlend(dc, x, y, size.cx, size.cy, source.get(), 0, 0, size.cx, size.cy, blend);
 }
@@ -61,8 +75,7 @@ void AlphaBlendBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
 void DrawWithoutBlack(HDC dc, HBITMAP bitmap, int x, int y) {
   if (!bitmap) return;
   const SIZE size = BitmapSize(bitmap);
-  const UniqueDC source = UniqueDC::Compatible(dc);
-  const SelectScope select(source.get(), bitmap);
+  const BitmapDC source(bitmap);
   TransparentBlt(dc, x, y, size.cx, size.cy, source.get(), 0, 0, size.cx, size.cy, RGB(0, 0, 0));
 }
 

@@ -17,7 +17,7 @@ UniqueFont CreateCaptionFont(int height, int weight, const std::wstring& face,
 HFONT CachedFont(int height, int weight, const std::wstring& face, BYTE quality = DEFAULT_QUALITY,
                  BYTE pitchAndFamily = FF_SWISS);
 // The interface face of the skin (InterfaceFontFace) as a wide string.
-std::wstring InterfaceFace();
+const std::wstring& InterfaceFace();
 
 SIZE BitmapSize(HBITMAP bitmap);
 // Copies `bitmap` 1:1 to (x, y); nothing for an empty bitmap.

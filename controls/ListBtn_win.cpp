@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/ControlDraw_win.h"
+#include "skin/SharedPictures_win.h"
 #include "skin/SkinImages_win.h"
 
 namespace {
@@ -36,7 +37,7 @@ void CBitmapListBtn::SetIcon(int resourceId, int x, int y) {
 }
 
 void CBitmapListBtn::DrawItem(DRAWITEMSTRUCT* item) {
-  const FaceChoice choice = ChooseBitmapBtnExFace(StateOf(item));
+  const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
   OffscreenBuffer buffer(item->hDC, client);
   HDC dc = buffer.dc();
@@ -89,21 +90,22 @@ void CPngListBtn::SetStateImages(UniqueBitmap main, UniqueBitmap over, UniqueBit
 }
 
 void CPngListBtn::SetBackground(HBITMAP windowBackground) {
-  const UniqueDC dc = UniqueDC::ForWindow(m_hWnd);
-  CutSheetImage(background_, dc.get(), windowBackground, GetRectInParent());
+  CutSheetImage(background_, nullptr, windowBackground, GetRectInParent());
   Invalidate();
 }
 
 bool CPngListBtn::SetMaskRegion(const std::wstring& maskPath) {
-  UniqueBitmap mask;
-  LoadPictureFile(maskPath, mask);
-  if (!ApplyWindowOutline(m_hWnd, mask.get())) return false;
+  if (!ApplyWindowOutline(m_hWnd, SharedOutline(maskPath))) return false;
   Invalidate();
   return true;
 }
 
+FaceChoice CPngListBtn::ChooseFace(const ButtonState& state) const {
+  return ChoosePngListBtnFace(state);
+}
+
 void CPngListBtn::DrawItem(DRAWITEMSTRUCT* item) {
-  const FaceChoice choice = ChoosePngListBtnFace(StateOf(item));
+  const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
   OffscreenBuffer buffer(item->hDC, client);
   HDC dc = buffer.dc();

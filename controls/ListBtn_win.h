@@ -48,6 +48,9 @@ class CPngListBtn : public CBitmapBtnEx {
   void DrawItem(DRAWITEMSTRUCT* item) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+ protected:
+  FaceChoice ChooseFace(const ButtonState& state) const override;
+
  private:
   UniqueBitmap background_;
   int captionX_ = 0;

@@ -1,7 +1,5 @@
 #include "controls/SliderBar_win.h"
 
-#include <gdiplus.h>
-
 #include <string>
 
 #include "controls/ControlDraw_win.h"
@@ -14,6 +12,12 @@ namespace {
 constexpr int kTipDx = -9;
 constexpr int kTipDy = -36;
 constexpr UINT kTipCheckMs = 500;
+
+// The groove across the track: opaque 0x4D4D4D, one brush for every slider.
+HBRUSH GrooveBrush() {
+  static const UniqueBrush brush(CreateSolidBrush(RGB(0x4D, 0x4D, 0x4D)));
+  return brush.get();
+}
 
 }  // namespace
 
@@ -35,9 +39,8 @@ bool CPngHSliderBar::CreateSlider(const RECT& rect, HWND parent, int id) {
 void CPngHSliderBar::SetTrackImages(HBITMAP emptySheet, HBITMAP filledSheet, const RECT& rect) {
   emptyTrack_.reset();
   filledTrack_.reset();
-  const UniqueDC dc = UniqueDC::ForWindow(m_hWnd);
-  CutSheetImage(emptyTrack_, dc.get(), emptySheet, rect);
-  CutSheetImage(filledTrack_, dc.get(), filledSheet, rect);
+  CutSheetImage(emptyTrack_, nullptr, emptySheet, rect);
+  CutSheetImage(filledTrack_, nullptr, filledSheet, rect);
   Invalidate();
 }
 
@@ -97,16 +100,12 @@ void CPngHSliderBar::OnPaint() {
   const RECT thumb = ThumbRect();
   if (filledTrack_) {
     // The filled track reaches the thumb's centre.
-    const UniqueDC source = UniqueDC::Compatible(target);
-    const SelectScope select(source.get(), filledTrack_.get());
+    const BitmapDC source(filledTrack_.get());
     BitBlt(target, 0, 0, thumb.left + thumbSize_.cx / 2, client.bottom, source.get(), 0, 0,
            SRCCOPY);
   }
-  {
-    Gdiplus::Graphics graphics(target);
-    Gdiplus::SolidBrush groove(Gdiplus::Color(0xFF4D4D4D));
-    graphics.FillRectangle(&groove, 0, client.bottom / 2 - 1, client.right, 3);
-  }
+  const RECT groove{0, client.bottom / 2 - 1, client.right, client.bottom / 2 + 2};
+  FillRect(target, &groove, GrooveBrush());
   const bool useDisabled = !enabled_ && disabledThumb_;
   AlphaBlendBitmap(target, useDisabled ? disabledThumb_.get() : thumb_.get(), thumb.left,
                    thumb.top);

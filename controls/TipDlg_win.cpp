@@ -3,6 +3,7 @@
 #include "controls/ControlDraw_win.h"
 #include "framework/ResourceIds.h"
 #include "skin/ProgramPaths_win.h"
+#include "skin/SharedPictures_win.h"
 #include "skin/SkinImages_win.h"
 
 namespace {
@@ -30,17 +31,16 @@ void CTipDlg::SetDisplayText(const std::wstring& text) {
 
 BOOL CTipDlg::OnInitDialog() {
   CDialogEx::OnInitDialog();
-  UniqueBitmap mask;
   SIZE size{};
-  LoadPictureFile(Paths().programFolder + L"skins\\tip.bmp", mask, &size);
+  UniqueRegion outline = SharedOutline(Paths().programFolder + L"skins\\tip.bmp", &size);
   SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyWindowOutline(m_hWnd, mask.get());
+  ApplyWindowOutline(m_hWnd, std::move(outline));
   return TRUE;
 }
 
 void CTipDlg::OnPaint() {
   BufferedPaint buffer(m_hWnd);
-  UniqueBrush fill(CreateSolidBrush(kTipColour));
+  static const UniqueBrush fill(CreateSolidBrush(kTipColour));
   FillRect(buffer.dc(), &buffer.area(), fill.get());
   const SelectScope selectFont(buffer.dc(), CachedFont(18, FW_BOLD, InterfaceFace()));
   SetBkMode(buffer.dc(), TRANSPARENT);

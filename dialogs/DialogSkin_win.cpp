@@ -67,12 +67,10 @@ void CSkinDialog::OnPaint() {
 
 LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      const LRESULT created = DefWindowProc(message, wParam, lParam);
-      if (created == -1) return -1;
+    case WM_INITDIALOG:
+      // The skin comes first: the dialog's own initialisation finds its controls built.
       BuildFromSkin();
-      return created;
-    }
+      break;
     case WM_ERASEBKGND:
       return TRUE;
     case WM_PAINT:

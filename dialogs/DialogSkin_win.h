@@ -42,7 +42,7 @@ class CSkinDialog : public CDialog {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
-  // When the window is created: the sheets, the window's size, the buttons.
+  // Before the dialog initialises: the sheets, the window's size, the buttons.
   virtual void BuildFromSkin() = 0;
   // Draws the dialog's own content over the background.
   virtual void PaintContent(HDC dc) = 0;

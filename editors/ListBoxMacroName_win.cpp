@@ -11,6 +11,7 @@
 #include "settings/WideText_win.h"
 #include "skin/LanguageTable.h"
 #include "skin/ProgramPaths_win.h"
+#include "skin/SharedPictures_win.h"
 #include "skin/SkinImages_win.h"
 
 namespace {
@@ -63,9 +64,9 @@ CListBoxMacroName::~CListBoxMacroName() = default;
 
 bool CListBoxMacroName::CreateList(const RECT& rect, HWND parent) {
   const std::wstring folder = Paths().programFolder + L"Skins\\";
-  LoadPictureFile(folder + L"btn_more_n.jpg", moreNormal_, &moreSize_);
-  LoadPictureFile(folder + L"btn_more_o.jpg", moreOver_);
-  LoadPictureFile(folder + L"btn_more_p.jpg", morePressed_);
+  moreNormal_ = SharedPicture(folder + L"btn_more_n.jpg", &moreSize_);
+  moreOver_ = SharedPicture(folder + L"btn_more_o.jpg");
+  morePressed_ = SharedPicture(folder + L"btn_more_p.jpg");
   // The rows' buttons are children: painting the rows must not cover them.
   return Create(kNameListStyle | WS_CLIPCHILDREN, rect, parent, 0);
 }
@@ -82,8 +83,8 @@ int CListBoxMacroName::AddRow(const std::wstring& text) {
     const RECT place{kMoreLeft, 0, kMoreLeft + moreSize_.cx, moreSize_.cy};
     if (more->CreateButton(place, m_hWnd, 0)) {
       more->ShowWindow(SW_HIDE);
-      more->LoadStateImages(moreNormal_.get(), moreOver_.get(), morePressed_.get(),
-                            moreNormal_.get(), RECT{0, 0, moreSize_.cx, moreSize_.cy});
+      more->LoadStateImages(moreNormal_, moreOver_, morePressed_, moreNormal_,
+                            RECT{0, 0, moreSize_.cx, moreSize_.cy});
       row.more = std::move(more);
     }
   }

@@ -76,7 +76,7 @@ class CListBoxMacroName : public CListBox {
   void OnLeftClick(POINT point);
 
   std::vector<Row> rows_;  // rows beyond GetCount() are kept for reuse, hidden
-  UniqueBitmap moreNormal_, moreOver_, morePressed_;
+  HBITMAP moreNormal_ = nullptr, moreOver_ = nullptr, morePressed_ = nullptr;  // shared
   SIZE moreSize_{};
   int hover_ = -1;
   int highlighted_ = -1;

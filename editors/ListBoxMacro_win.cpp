@@ -4,6 +4,7 @@
 
 #include "controls/ControlDraw_win.h"
 #include "skin/ProgramPaths_win.h"
+#include "skin/SharedPictures_win.h"
 #include "skin/SkinImages_win.h"
 
 namespace {
@@ -27,11 +28,11 @@ constexpr int kFontHeight = 16;
 
 CListBoxMacro::CListBoxMacro() {
   const std::wstring skins = Paths().programFolder + L"Skins\\";
-  LoadAlphaPng(skins + L"icon_press.png", pressIcon_);
-  LoadAlphaPng(skins + L"icon_release.png", releaseIcon_);
-  LoadAlphaPng(skins + L"icon_delay.png", delayIcon_);
+  pressIcon_ = SharedAlphaPng(skins + L"icon_press.png");
+  releaseIcon_ = SharedAlphaPng(skins + L"icon_release.png");
+  delayIcon_ = SharedAlphaPng(skins + L"icon_delay.png");
   // The icons share one size, which sets the text indent.
-  if (pressIcon_) iconSize_ = BitmapSize(pressIcon_.get());
+  if (pressIcon_) iconSize_ = BitmapSize(pressIcon_);
   background_.reset(CreateSolidBrush(kListBackground));
 }
 
@@ -87,11 +88,11 @@ RowIcon CListBoxMacro::IconAt(int position) const {
 HBITMAP CListBoxMacro::IconBitmap(RowIcon icon) const {
   switch (icon) {
     case kIconPress:
-      return pressIcon_.get();
+      return pressIcon_;
     case kIconRelease:
-      return releaseIcon_.get();
+      return releaseIcon_;
     case kIconDelay:
-      return delayIcon_.get();
+      return delayIcon_;
     case kIconNone:
       break;
   }

@@ -47,7 +47,7 @@ class CListBoxMacro : public CListBox {
   void MoveSelection(int step);
 
   std::vector<RowIcon> icons_;  // one per row, in row order
-  UniqueBitmap pressIcon_, releaseIcon_, delayIcon_;
+  HBITMAP pressIcon_ = nullptr, releaseIcon_ = nullptr, delayIcon_ = nullptr;  // shared
   SIZE iconSize_{};
   UniqueBrush background_;
   int hoverRow_ = -1;

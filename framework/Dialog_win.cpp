@@ -2,28 +2,28 @@
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM) {
-  // Everything goes through the object's WindowProc, which sits in front of
-  // the dialog manager's own procedure.
-  return FALSE;
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The object comes with WM_INITDIALOG and takes the window over: from then
+  // on everything goes through its WindowProc, in front of the dialog
+  // manager's own procedure, and this one answers nothing.
+  if (message != WM_INITDIALOG) return FALSE;
+  auto* dialog = reinterpret_cast<CDialog*>(lParam);
+  if (!dialog || !dialog->SubclassWindow(hwnd)) return FALSE;
+  return dialog->WindowProc(message, wParam, lParam);
 }
 
 bool CDialog::CreateFromTemplate(HWND parent) {
-  BeginCreation(this);
   HWND hwnd = CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), parent,
-                                 &CDialog::DialogProc, 0);
-  EndCreation();
-  return hwnd != nullptr;
+                                 &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  return hwnd != nullptr && m_hWnd == hwnd;
 }
 
 bool CDialog::Create(HWND parent) { return CreateFromTemplate(parent); }
 
 bool CDialog::CreateIndirect(const DLGTEMPLATE* dialogTemplate, HWND parent) {
-  BeginCreation(this);
   HWND hwnd = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, parent,
-                                         &CDialog::DialogProc, 0);
-  EndCreation();
-  return hwnd != nullptr;
+                                         &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  return hwnd != nullptr && m_hWnd == hwnd;
 }
 
 INT_PTR CDialog::DoModal() {

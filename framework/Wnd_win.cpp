@@ -1,17 +1,21 @@
 #include "framework/Wnd_win.h"
 
-#include <commctrl.h>
+#include <unordered_map>
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x52353858;  // 'R58X'
-// Finds the object of a window; the subclass's own look-up is not exported by name.
-constexpr wchar_t kObjectProperty[] = L"R58.CWnd";
-
 HINSTANCE g_resourceModule = nullptr;
 
-thread_local CWnd* g_creating = nullptr;
-thread_local HHOOK g_creationHook = nullptr;
+// The windows of this thread that have objects: FromHandle answers for any
+// window (a tooltip, a dialog of the system) without touching it.
+std::unordered_map<HWND, CWnd*>& AttachedWindows() {
+  thread_local std::unordered_map<HWND, CWnd*> windows;
+  return windows;
+}
+
+CWnd* ObjectOf(HWND hwnd) {
+  return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
 
 }  // namespace
 
@@ -26,7 +30,7 @@ const wchar_t* PlainWindowClass() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = &CWnd::OwnClassProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = L"R58Window";
@@ -44,78 +48,91 @@ CWnd::~CWnd() {
   }
 }
 
-LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && g_creating) {
-    CWnd* wnd = g_creating;
-    g_creating = nullptr;
-    wnd->Attach(reinterpret_cast<HWND>(wParam));
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void CWnd::BeginCreation(CWnd* wnd) {
-  g_creating = wnd;
-  if (!g_creationHook)
-    g_creationHook = SetWindowsHookExW(WH_CBT, &CWnd::CreationHook, nullptr, GetCurrentThreadId());
-}
-
-void CWnd::EndCreation() {
-  g_creating = nullptr;
-  if (g_creationHook) {
-    UnhookWindowsHookEx(g_creationHook);
-    g_creationHook = nullptr;
-  }
-}
-
-bool CWnd::Attach(HWND hwnd) {
-  if (!SetWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-    return false;
-  SetPropW(hwnd, kObjectProperty, this);
+void CWnd::Attach(HWND hwnd, WNDPROC original) {
   m_hWnd = hwnd;
+  original_ = original;
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  AttachedWindows()[hwnd] = this;
   PreSubclassWindow();
-  return true;
+}
+
+void CWnd::Detach() {
+  if (!m_hWnd) return;
+  AttachedWindows().erase(m_hWnd);
+  SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+  m_hWnd = nullptr;
 }
 
 bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                     const RECT& rect, HWND parent, UINT_PTR idOrMenu) {
-  BeginCreation(this);
-  HWND hwnd =
-      CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                      rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(idOrMenu),
-                      GetModuleHandleW(nullptr), nullptr);
-  EndCreation();
-  if (!hwnd) m_hWnd = nullptr;
-  return hwnd != nullptr;
+  // The framework's own classes attach this object from WM_NCCREATE, through
+  // the creation parameter; any other class is taken over once it exists.
+  HWND hwnd = CreateWindowExW(exStyle, className, title, style, rect.left, rect.top,
+                              rect.right - rect.left, rect.bottom - rect.top, parent,
+                              reinterpret_cast<HMENU>(idOrMenu), GetModuleHandleW(nullptr), this);
+  if (!hwnd) {
+    m_hWnd = nullptr;
+    return false;
+  }
+  if (m_hWnd != hwnd) return SubclassWindow(hwnd);
+  return true;
 }
 
-bool CWnd::SubclassWindow(HWND hwnd) { return hwnd && Attach(hwnd); }
+bool CWnd::SubclassWindow(HWND hwnd) {
+  if (!hwnd || FromHandle(hwnd)) return false;
+  const auto original = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+  if (!original) return false;
+  replacedProc_ = true;
+  Attach(hwnd, original);
+  return true;
+}
 
 void CWnd::UnsubclassWindow() {
-  if (m_hWnd) {
-    RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
-    RemovePropW(m_hWnd, kObjectProperty);
+  if (!m_hWnd) return;
+  if (replacedProc_) {
+    SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    replacedProc_ = false;
   }
-  m_hWnd = nullptr;
+  Detach();
 }
 
 BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  const auto& windows = AttachedWindows();
+  const auto found = windows.find(hwnd);
+  return found == windows.end() ? nullptr : found->second;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR self) {
-  CWnd* wnd = reinterpret_cast<CWnd*>(self);
-  if (message == WM_NCDESTROY) {
-    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-    RemoveWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId);
-    RemovePropW(hwnd, kObjectProperty);
-    wnd->m_hWnd = nullptr;
-    wnd->PostNcDestroy();
-    return result;
+LRESULT CWnd::Dispatch(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_NCDESTROY) return wnd->WindowProc(message, wParam, lParam);
+  const LRESULT result = wnd->DefWindowProc(message, wParam, lParam);
+  if (wnd->replacedProc_) {
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(wnd->original_));
+    wnd->replacedProc_ = false;
   }
-  return wnd->WindowProc(message, wParam, lParam);
+  wnd->Detach();
+  wnd->PostNcDestroy();
+  return result;
+}
+
+LRESULT CALLBACK CWnd::OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* wnd = ObjectOf(hwnd);
+  if (!wnd && message == WM_NCCREATE) {
+    wnd = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    if (wnd) wnd->Attach(hwnd, &::DefWindowProcW);
+  }
+  if (!wnd) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  return Dispatch(wnd, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* wnd = ObjectOf(hwnd);
+  // Only a window whose object already let go can get here without one.
+  if (!wnd) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  return Dispatch(wnd, hwnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -153,7 +170,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(m_hWnd, message, wParam, lParam);
+  return CallWindowProcW(original_ ? original_ : &::DefWindowProcW, m_hWnd, message, wParam,
+                         lParam);
 }
 
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }

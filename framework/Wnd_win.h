@@ -12,7 +12,8 @@ HINSTANCE ResourceModule();
 void SetResourceModule(HINSTANCE module);
 
 // A window class of the framework for windows that paint themselves: double
-// clicks, arrow cursor, no background brush.
+// clicks, arrow cursor, no background brush. Its windows reach their objects
+// from WM_NCCREATE on.
 const wchar_t* PlainWindowClass();
 
 class CWnd {
@@ -26,14 +27,17 @@ class CWnd {
   HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
 
-  // Creates a window whose every message, from WM_NCCREATE on, reaches WindowProc.
+  // Creates a window for this object. A window of the framework's own class
+  // reaches WindowProc from WM_NCCREATE on; a window of a system class (button,
+  // edit, list box) from the moment CreateWindowEx returns.
   bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                 const RECT& rect, HWND parent, UINT_PTR idOrMenu);
-  // Takes over a window made elsewhere (a dialog's control, a system class).
+  // Takes over a window made elsewhere (a dialog, a system class): its window
+  // procedure is replaced, the old one does what WindowProc leaves to it.
   bool SubclassWindow(HWND hwnd);
   void UnsubclassWindow();
   BOOL DestroyWindow();
-  // The object attached to a window of this thread, or nullptr.
+  // The object attached to a window of this thread, or nullptr for any other window.
   static CWnd* FromHandle(HWND hwnd);
 
   // The message map of the class. Classes handle what they need and pass the
@@ -78,15 +82,18 @@ class CWnd {
   UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const;
   BOOL KillTimer(UINT_PTR id) const;
 
- protected:
-  // The window is being created for this object (set around CreateWindowEx
-  // and CreateDialog; the creation hook attaches it).
-  static void BeginCreation(CWnd* wnd);
-  static void EndCreation();
+  // The window procedure of the framework's own classes: the object comes
+  // with WM_NCCREATE (the creation parameter) and lives in GWLP_USERDATA.
+  static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
-  static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
-  bool Attach(HWND hwnd);
+  // The procedure that replaces a taken-over window's own.
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT Dispatch(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // The one way a window and its object are joined, and parted.
+  void Attach(HWND hwnd, WNDPROC original);
+  void Detach();
+
+  WNDPROC original_ = nullptr;  // what DefWindowProc calls
+  bool replacedProc_ = false;   // the window procedure is SubclassProc
 };

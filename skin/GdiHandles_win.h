@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <utility>
 
 template <typename Handle>
@@ -93,6 +94,26 @@ class SelectScope {
  private:
   HDC dc_;
   HGDIOBJ old_;
+};
+
+// A bitmap selected into one of a few memory DCs kept for the thread, so that
+// copying from or into a bitmap makes no DC; the DC's own bitmap is selected
+// back at the end of the scope. A scope inside a scope takes another DC. The
+// bitmap must not be selected into another DC meanwhile. Only for copying:
+// drawing that sets modes or origins on a DC takes a DC of its own.
+class BitmapDC {
+ public:
+  explicit BitmapDC(HBITMAP bitmap);
+  ~BitmapDC();
+  BitmapDC(const BitmapDC&) = delete;
+  BitmapDC& operator=(const BitmapDC&) = delete;
+
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  std::size_t slot_ = 0;
 };
 
 // Bitmap sizes the program makes: 1..32767 on each side and at most 64 Mi

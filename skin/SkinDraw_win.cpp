@@ -7,15 +7,26 @@
 #include "skin/SkinFile.h"
 #include "skin/SkinImages_win.h"
 
+void SkinText::Load(std::u16string_view section, std::u16string_view key,
+                    std::u16string_view text) {
+  const SkinEntry entry = ParseSkinEntryUncut(ReadSkinValue(section, key));
+  rect_ = RECT{entry.left, entry.top, entry.right, entry.bottom};
+  line_ = Wide(SkinTextToDraw(entry, text));
+}
+
+void SkinText::Draw(HDC dc, UINT format) const {
+  SIZE extent = {};
+  GetTextExtentPoint32W(dc, line_.c_str(), static_cast<int>(line_.size()), &extent);
+  RECT box = {rect_.left, CentredTop(rect_.top, rect_.bottom, extent.cy), rect_.right,
+              rect_.bottom};
+  DrawTextW(dc, line_.c_str(), static_cast<int>(line_.size()), &box, format);
+}
+
 void DrawSkinText(HDC dc, std::u16string_view section, std::u16string_view key, UINT format,
                   std::u16string_view text) {
-  const SkinEntry entry = ParseSkinEntryUncut(ReadSkinValue(section, key));
-  std::wstring line = Wide(SkinTextToDraw(entry, text));
-  SIZE extent = {};
-  GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
-  RECT box = {entry.left, CentredTop(entry.top, entry.bottom, extent.cy), entry.right,
-              entry.bottom};
-  DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, format);
+  SkinText skinText;
+  skinText.Load(section, key, text);
+  skinText.Draw(dc, format);
 }
 
 void DrawSkinImage(HDC dc, std::u16string_view section, std::u16string_view key,

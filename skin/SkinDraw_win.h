@@ -13,10 +13,25 @@ inline RECT RectOf(const SkinEntry& entry) {
   return RECT{entry.left, entry.top, entry.right, entry.bottom};
 }
 
-// Draws `text` (the entry's Text when empty) into the entry's rectangle with
-// DrawTextW and `format`, its top moved down to centre one line of the DC's
-// current font. Escaped "\r\n" in the text breaks the line. Font, colour and
-// background mode are the caller's.
+// A text placed by a skin entry, read and parsed once (per build of the
+// window that shows it) and drawn by its paints.
+class SkinText {
+ public:
+  // `text` replaces the entry's Text when not empty. Escaped "\r\n" in the
+  // text breaks the line.
+  void Load(std::u16string_view section, std::u16string_view key, std::u16string_view text = {});
+  // Draws into the entry's rectangle with DrawTextW and `format`, its top
+  // moved down to centre one line of the DC's current font. Font, colour and
+  // background mode are the caller's.
+  void Draw(HDC dc, UINT format) const;
+  const RECT& rect() const { return rect_; }
+
+ private:
+  RECT rect_{};
+  std::wstring line_;
+};
+
+// SkinText loaded and drawn at once, for windows that paint seldom.
 void DrawSkinText(HDC dc, std::u16string_view section, std::u16string_view key, UINT format,
                   std::u16string_view text = {});
 

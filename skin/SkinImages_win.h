@@ -12,9 +12,10 @@
 // Image files above this size are refused like undecodable ones.
 constexpr std::size_t kMaxImageFileBytes = 64u << 20;
 
-// Decodes a BMP, JPEG or GIF file with the system picture decoder into
-// `bitmap`, replacing what it held; `size` (optional) gets the pixel size.
-// On failure `bitmap` is empty and `size` is 0 x 0.
+// Decodes a BMP, JPEG or GIF file (the pixels of the system picture decoder,
+// through GDI+) into a 32-bit DIB in `bitmap`, replacing what it held; `size`
+// (optional) gets the pixel size. On failure `bitmap` is empty and `size` is
+// 0 x 0.
 bool LoadPictureFile(const std::wstring& path, UniqueBitmap& bitmap, SIZE* size = nullptr);
 
 // Decodes a PNG (or any format GDI+ reads) into a 32-bit top-down DIB with
@@ -29,8 +30,9 @@ UniqueBitmap LoadScaledPicture(const std::wstring& path, int width, int height);
 void BlendPremultiplied(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
 
 // `face` becomes a 1:1 copy of `rect` of `sheet`, as a bitmap compatible with
-// `dc` (the screen when null). An empty sheet leaves `face` unchanged; an
-// empty rectangle empties it. `sheet` must not be selected into a DC.
+// `dc` (with the sheet itself when null). An empty sheet leaves `face`
+// unchanged; an empty rectangle empties it. `sheet` must not be selected into
+// a DC.
 void CutSheetImage(UniqueBitmap& face, HDC dc, HBITMAP sheet, const RECT& rect);
 
 // A 32-bit bottom-up DIB of that size becomes `bitmap`'s; returns it (null on failure).
@@ -45,3 +47,5 @@ UniqueRegion RegionFromMask(HBITMAP mask);
 // system refuses it, shows the message box "error" and the window stays
 // rectangular. After success the system owns the region.
 bool ApplyWindowOutline(HWND window, HBITMAP mask);
+// The same with an outline made already (SharedOutline).
+bool ApplyWindowOutline(HWND window, UniqueRegion outline);
