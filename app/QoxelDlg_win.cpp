@@ -430,8 +430,10 @@ void CQoxelDlg::OnPaint() {
     EndPaint(m_hWnd, &paint);
     return;
   }
-  BufferedPaint buffer(m_hWnd);
-  DrawBitmap(buffer.dc(), background_.Composed(builder_.PageSheet(ctx_.page), ClientSize()), 0, 0);
+  HBITMAP composed = background_.Composed(builder_.PageSheet(ctx_.page), ClientSize());
+  // The composed background covers the whole window.
+  BufferedPaint buffer(m_hWnd, composed ? BufferStart::kCoveredByDrawing : BufferStart::kBlack);
+  DrawBitmap(buffer.dc(), composed, 0, 0);
   SetBkMode(buffer.dc(), TRANSPARENT);
   for (MainArea* area : areas_) area->Paint(buffer.dc());
 }

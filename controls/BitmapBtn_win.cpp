@@ -190,9 +190,10 @@ COLORREF CBitmapBtn::ColourOf(CaptionColour colour) const {
 void CBitmapBtn::DrawItem(DRAWITEMSTRUCT* item) {
   const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
-  OffscreenBuffer buffer(item->hDC, client);
+  const HBITMAP face = faces_.Get(choice.face);
+  OffscreenBuffer buffer(item->hDC, client, StartUnder(face, client));
   HDC dc = buffer.dc();
-  DrawBitmap(dc, faces_.Get(choice.face), 0, 0);
+  DrawBitmap(dc, face, 0, 0);
   if (caption_.empty()) return;
 
   SetBkMode(dc, TRANSPARENT);
@@ -299,9 +300,10 @@ FaceChoice CBitmapBtnEx::ChooseFace(const ButtonState& state) const {
 void CBitmapBtnEx::DrawItem(DRAWITEMSTRUCT* item) {
   const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
-  OffscreenBuffer buffer(item->hDC, client);
+  const HBITMAP face = faces_.Get(choice.face);
+  OffscreenBuffer buffer(item->hDC, client, StartUnder(face, client));
   HDC dc = buffer.dc();
-  DrawBitmap(dc, faces_.Get(choice.face), 0, 0);
+  DrawBitmap(dc, face, 0, 0);
   if (caption_.empty()) return;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(choice.colour));

@@ -48,6 +48,13 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return SIZE{info.bmWidth, info.bmHeight};
 }
 
+BufferStart StartUnder(HBITMAP bitmap, const RECT& area) {
+  const SIZE size = BitmapSize(bitmap);
+  return size.cx >= area.right - area.left && size.cy >= area.bottom - area.top
+             ? BufferStart::kCoveredByDrawing
+             : BufferStart::kBlack;
+}
+
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   if (!bitmap) return;
   const SIZE size = BitmapSize(bitmap);

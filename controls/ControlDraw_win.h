@@ -20,6 +20,9 @@ HFONT CachedFont(int height, int weight, const std::wstring& face, BYTE quality 
 const std::wstring& InterfaceFace();
 
 SIZE BitmapSize(HBITMAP bitmap);
+// How a buffer of `area` starts when `bitmap` is copied to its top-left
+// corner first: covered when the bitmap is at least that large.
+BufferStart StartUnder(HBITMAP bitmap, const RECT& area);
 // Copies `bitmap` 1:1 to (x, y); nothing for an empty bitmap.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 // Copies `bitmap` stretched into `area`.

@@ -39,9 +39,10 @@ void CBitmapListBtn::SetIcon(int resourceId, int x, int y) {
 void CBitmapListBtn::DrawItem(DRAWITEMSTRUCT* item) {
   const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
-  OffscreenBuffer buffer(item->hDC, client);
+  const HBITMAP face = faces_.Get(choice.face);
+  OffscreenBuffer buffer(item->hDC, client, StartUnder(face, client));
   HDC dc = buffer.dc();
-  DrawBitmap(dc, faces_.Get(choice.face), 0, 0);
+  DrawBitmap(dc, face, 0, 0);
 
   RECT box = client;
   box.left += captionOffset_;
@@ -107,7 +108,7 @@ FaceChoice CPngListBtn::ChooseFace(const ButtonState& state) const {
 void CPngListBtn::DrawItem(DRAWITEMSTRUCT* item) {
   const FaceChoice choice = ChooseFace(StateOf(item));
   const RECT client = GetClientRect();
-  OffscreenBuffer buffer(item->hDC, client);
+  OffscreenBuffer buffer(item->hDC, client, StartUnder(background_.get(), client));
   HDC dc = buffer.dc();
   DrawBitmap(dc, background_.get(), 0, 0);
   AlphaBlendBitmap(dc, faces_.Get(choice.face), 0, 0);

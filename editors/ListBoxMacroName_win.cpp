@@ -162,11 +162,6 @@ void CListBoxMacroName::PlaceMoreButton(int row, const RECT& rowRect) const {
   more->SetHover(row == hover_);
 }
 
-void CListBoxMacroName::RepaintMoreButton(int row) const {
-  // A row drawn outside WM_PAINT (a selection change) may cover its button.
-  if (CBitmapBtn* more = MoreButton(row)) more->Invalidate();
-}
-
 void CListBoxMacroName::PlaceMoreButtons() const {
   const RECT client = GetClientRect();
   const int count = GetCount();
@@ -210,8 +205,6 @@ void CListBoxMacroName::DrawItem(DRAWITEMSTRUCT* item) {
     const std::wstring label = std::to_wstring(button);
     DrawTextW(dc, label.c_str(), -1, &number, kNameFormat);
   }
-  PlaceMoreButton(row, r);
-  RepaintMoreButton(row);
 }
 
 void CListBoxMacroName::OpenRowMenu(int row) {

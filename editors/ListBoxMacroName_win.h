@@ -66,7 +66,6 @@ class CListBoxMacroName : public CListBox {
   // Shows the "more" buttons of the rows in view at their places, hides the others.
   void PlaceMoreButtons() const;
   void PlaceMoreButton(int row, const RECT& rowRect) const;
-  void RepaintMoreButton(int row) const;
   void OpenRowMenu(int row);
   void OnMenuPick(LPARAM lParam);
   void OnArrowKey(bool down);

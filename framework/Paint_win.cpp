@@ -37,7 +37,8 @@ std::vector<std::unique_ptr<OffscreenBuffer::Scratch>>& Scratches() {
 
 }  // namespace
 
-OffscreenBuffer::OffscreenBuffer(HDC target, const RECT& area) : target_(target), area_(area) {
+OffscreenBuffer::OffscreenBuffer(HDC target, const RECT& area, BufferStart start)
+    : target_(target), area_(area) {
   auto& scratches = Scratches();
   auto free =
       std::find_if(scratches.begin(), scratches.end(), [](const auto& s) { return !s->busy; });
@@ -52,7 +53,7 @@ OffscreenBuffer::OffscreenBuffer(HDC target, const RECT& area) : target_(target)
   scratch_->Fit(width, height);
   HDC dc = scratch_->dc.get();
   savedState_ = SaveDC(dc);
-  PatBlt(dc, 0, 0, width, height, BLACKNESS);
+  if (start == BufferStart::kBlack) PatBlt(dc, 0, 0, width, height, BLACKNESS);
   // Drawing code uses the target's coordinates.
   SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
 }
@@ -67,12 +68,12 @@ OffscreenBuffer::~OffscreenBuffer() {
 
 HDC OffscreenBuffer::dc() const { return scratch_->dc.get(); }
 
-BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd) {
+BufferedPaint::BufferedPaint(HWND hwnd, BufferStart start) : hwnd_(hwnd) {
   HDC dc = BeginPaint(hwnd, &paint_);
   GetClientRect(hwnd, &client_);
   RECT dirty{};
   if (!IntersectRect(&dirty, &paint_.rcPaint, &client_)) dirty = client_;
-  buffer_ = std::make_unique<OffscreenBuffer>(dc, dirty);
+  buffer_ = std::make_unique<OffscreenBuffer>(dc, dirty, start);
 }
 
 BufferedPaint::~BufferedPaint() {

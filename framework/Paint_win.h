@@ -7,13 +7,17 @@
 
 #include "skin/GdiHandles_win.h"
 
+// What a buffer starts with: black, or whatever it held, for drawing that
+// covers every pixel of it anyway (a face, a composed background).
+enum class BufferStart { kBlack, kCoveredByDrawing };
+
 // The one way to paint: compose into an off-screen bitmap of the target's
 // size, then copy it to the target once when the buffer goes out of scope.
 // The memory DCs and bitmaps are kept and reused: painting makes no GDI
-// objects. Each use starts black and with the DC's default state.
+// objects. Each use starts with the DC's default state.
 class OffscreenBuffer {
  public:
-  OffscreenBuffer(HDC target, const RECT& area);
+  OffscreenBuffer(HDC target, const RECT& area, BufferStart start = BufferStart::kBlack);
   ~OffscreenBuffer();
   OffscreenBuffer(const OffscreenBuffer&) = delete;
   OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
@@ -35,7 +39,7 @@ class OffscreenBuffer {
 // coordinates; only the part that needs painting is kept and copied.
 class BufferedPaint {
  public:
-  explicit BufferedPaint(HWND hwnd);
+  explicit BufferedPaint(HWND hwnd, BufferStart start = BufferStart::kBlack);
   ~BufferedPaint();
   BufferedPaint(const BufferedPaint&) = delete;
   BufferedPaint& operator=(const BufferedPaint&) = delete;
