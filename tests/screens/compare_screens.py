@@ -174,6 +174,7 @@ def main(argv=None):
         programs = (base_dir, current_dir)
 
     capture_started = time.monotonic()
+    args.out = os.path.abspath(args.out)
     folders = [os.path.join(args.out, label) for label in labels]
     with ThreadPoolExecutor(2) as pool:
         runs = list(pool.map(capture, labels, programs, folders, (r58ctl, r58ctl)))

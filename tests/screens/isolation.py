@@ -41,22 +41,24 @@ def virtual_screen(timeout=30):
             server.wait()
 
 
-def server_folder(prefix):
-    """The folder in which Wine's server for this prefix keeps its socket (and
-    which it makes its working folder): named after the prefix's device and inode."""
+def server_folder_name(prefix):
+    """The name of the folder in which Wine's server for this prefix keeps its
+    socket and which it makes its working folder: named after the prefix's
+    device and inode (the folder holding it is /tmp/.wine-UID upstream and a
+    private /tmp/wine-XXXXXX folder in Debian's Wine)."""
     status = os.stat(prefix)
-    return "/tmp/.wine-%d/server-%x-%x" % (os.getuid(), status.st_dev, status.st_ino)
+    return "server-%x-%x" % (status.st_dev, status.st_ino)
 
 
 def wineserver_serves(prefix):
     """True when a Wine server is running on this prefix."""
-    folder = server_folder(prefix)
+    name = server_folder_name(prefix)
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             with open("/proc/%s/comm" % pid) as f:
                 if not f.read().startswith("wineserver"):
                     continue
-            if os.readlink("/proc/%s/cwd" % pid) == folder:
+            if os.path.basename(os.readlink("/proc/%s/cwd" % pid)) == name:
                 return True
         except OSError:
             continue
