@@ -5,9 +5,9 @@ dialogs and both editors.
 Run it inside the X server and Wine prefix it is meant for (DISPLAY,
 WINEPREFIX, R58_PROGRAM_DIR and R58CTL as for the end-to-end tests);
 scripts/compare-screens gives each capture a server and a prefix of its own.
-Every shot is taken only once the program's processes and the X server have
-been idle and two grabs a moment apart are equal; a shot that never settles
-is saved and reported as unsteady."""
+Every shot is taken only once the capture's processes and its X server have
+been idle and the area has stayed the same for a while; a shot that never
+settles is saved and reported as a problem."""
 import argparse
 import os
 import sys

@@ -55,8 +55,7 @@ def _on_canvas(image, size):
 
 
 def difference_mask(first, second):
-    """A mode "1"-like L mask (255 where any channel differs) over the union
-    of both sizes."""
+    """A mask over the union of both sizes: 255 where any channel differs, else 0."""
     size = (max(first.width, second.width), max(first.height, second.height))
     delta = ImageChops.difference(_on_canvas(first, size), _on_canvas(second, size))
     bands = delta.split()
