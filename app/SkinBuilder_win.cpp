@@ -116,7 +116,10 @@ void SkinBuilder::CompleteScreen(Screen screen) {
   HBITMAP down = firstPage ? nullptr : sheets_.down.get();
   for (MissingFaces& missing : missing_) {
     if (missing.screen != screen) continue;
-    if (missing.button)
+    if (missing.button && missing.facesFromMain)
+      missing.button->LoadStateImages(sheets_.main, sheets_.main, sheets_.main, sheets_.main,
+                                      missing.rect);
+    else if (missing.button)
       missing.button->LoadStateImages(main, sheets_.over.get(), down, sheets_.disabled.get(),
                                       missing.rect);
     if (missing.button2)
@@ -171,14 +174,16 @@ RECT SkinBuilder::SheetButton(const InventoryEntry& entry, CBitmapBtn& button) {
   } else {
     button.MoveWindow(rect);
   }
-  if (entry.Has(kOptFacesFromMain)) {
+  const bool fromMain = entry.Has(kOptFacesFromMain);
+  if (fromMain)
     button.LoadStateImages(sheets_.main, sheets_.main, sheets_.main, sheets_.main, rect);
-  } else {
+  else
     button.LoadStateImages(sheets_.main, sheets_.over.get(), sheets_.down.get(),
                            sheets_.disabled.get(), rect);
-    if (!PlacesWholeFaces())
-      missing_.push_back(MissingFaces{screen_, &button, nullptr, nullptr, rect, SkinEntry{}});
-  }
+  // A label of a screen whose Main sheet is not read yet gets its faces too.
+  if (!PlacesWholeFaces() && !(fromMain && sheets_.main))
+    missing_.push_back(
+        MissingFaces{screen_, &button, nullptr, nullptr, rect, SkinEntry{}, fromMain});
   button.SetButtonText(Wide(skin.text), 0);
   button.SetTipText(Wide(skin.text), true);
   return rect;

@@ -81,7 +81,8 @@ class SkinBuilder {
     CBitmapBtn2* button2 = nullptr;
     CPngListBtn* imageButton = nullptr;
     RECT rect{};
-    SkinEntry entry;  // of an image button: its files
+    SkinEntry entry;             // of an image button: its files
+    bool facesFromMain = false;  // a label: every face from the Main sheet
   };
   UniqueBitmap& HeldSheet(Screen screen);
   void LoadSheets(Screen screen, bool mainAndDown, bool overAndDisabled);

@@ -52,7 +52,7 @@ MACROS = [
 
 def own_processes():
     """Processes of this capture's Wine prefix, and the X server's when known."""
-    mark = ("WINEPREFIX=" + d.PREFIX).encode()
+    mark = ("WINEPREFIX=" + d.wine_prefix()).encode()
     found = []
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:

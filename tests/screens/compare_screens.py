@@ -20,9 +20,9 @@ import time
 from concurrent.futures import ThreadPoolExecutor
 
 import compare
-import isolation
 
-ROOT = isolation.ROOT
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+ISOLATED = os.path.join(ROOT, "scripts", "isolated")
 SCREENS = os.path.join(ROOT, "build", "screens")
 PYTHON = "/usr/bin/python3"
 CAPTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "capture.py")
@@ -107,19 +107,13 @@ def capture(label, program_dir, folder, r58ctl):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     log = folder + ".log"
-    with isolation.virtual_screen() as (display, server_pid):
-        source = isolation.prefix_source(os.path.join(ROOT, "build", "wineprefix"),
-                                         os.path.join(SCREENS, "wineprefix"), display)
-        with isolation.private_prefix(source, os.path.join(SCREENS, "tmp")) as prefix:
-            env = dict(os.environ, DISPLAY=display, WINEPREFIX=prefix, WINEDEBUG="-all",
-                       R58_PROGRAM_DIR=program_dir, R58CTL=r58ctl,
-                       R58_XVFB_PID=str(server_pid))
-            with open(log, "w") as f:
-                f.write("%s: %s on %s, prefix copied from %s\n" % (label, program_dir, display,
-                                                                  source))
-                f.flush()
-                subprocess.run([PYTHON, CAPTURE, folder], env=env, stdout=f,
-                               stderr=subprocess.STDOUT, cwd=ROOT)
+    # A screen and a copy of the prepared prefix of its own (scripts/isolated).
+    env = dict(os.environ, WINEDEBUG="-all", R58_PROGRAM_DIR=program_dir, R58CTL=r58ctl)
+    with open(log, "w") as f:
+        f.write("%s: %s\n" % (label, program_dir))
+        f.flush()
+        subprocess.run([ISOLATED, "screens-" + label, PYTHON, CAPTURE, folder], env=env,
+                       stdout=f, stderr=subprocess.STDOUT, cwd=ROOT)
     problems_file = os.path.join(folder, "_problems.txt")
     problems = []
     if os.path.exists(problems_file):
