@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "settings/FileIo.h"
+#include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 namespace {
@@ -99,12 +99,20 @@ bool DecodeStruct(std::u16string_view text, void* buffer, std::size_t size) {
   return true;
 }
 
-IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
+IniFile::IniFile(std::filesystem::path path)
+    : IniFile(std::make_shared<DiskFile>(std::move(path))) {}
+
+IniFile::IniFile(std::shared_ptr<StoredFile> file) : file_(std::move(file)) {
   std::string bytes;
-  const ReadResult result = ReadWholeFile(path_, bytes);
+  const ReadResult result = file_->Read(bytes);
   existed_ = result != ReadResult::kMissing;
   unreadable_ = result == ReadResult::kUnreadable;
   if (result == ReadResult::kOk) Parse(bytes);
+}
+
+const std::filesystem::path& IniFile::path() const {
+  static const std::filesystem::path none;
+  return file_ ? file_->path() : none;
 }
 
 IniFile IniFile::FromBytes(std::string_view bytes) {
@@ -264,7 +272,7 @@ std::string IniFile::Serialize() const {
 bool IniFile::Commit() {
   if (unreadable_) return false;
   if (!dirty_) return true;
-  if (!ReplaceFileAtomically(path_, Serialize())) return false;
+  if (!file_ || !file_->Replace(Serialize())) return false;
   dirty_ = false;
   existed_ = true;
   return true;

@@ -5,15 +5,16 @@
 // integers, and struct values as upper-case hex with a checksum byte.
 //
 // Unlike the platform functions it works on a copy in memory: reads never
-// touch the disk again, and writes reach the file only through Commit(),
-// which replaces the file atomically. Files are read as UTF-16LE or UTF-8 with
-// a byte-order mark, or as 8-bit text in the ANSI code page; they are always
+// touch the file again, and writes reach it only through Commit(), which
+// replaces the whole file in one step (atomically on disk, see StoredFile). Files are read as
+// UTF-16LE or UTF-8 with a byte-order mark, or as 8-bit text in the ANSI code page; they are always
 // written as UTF-16LE with a byte-order mark.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,6 +24,8 @@
 // (space, tab, line ends, vertical tab, form feed) at either end.
 std::u16string_view TrimIniValue(std::u16string_view value);
 
+class StoredFile;
+
 // The longest string value a read returns, as the platform's 4096-unit buffer
 // with its terminator gives.
 constexpr std::size_t kMaxStringUnits = 4095;
@@ -30,11 +33,14 @@ constexpr std::size_t kMaxStringUnits = 4095;
 class IniFile {
  public:
   // Reads the file; a missing or unreadable file gives an empty document.
+  // Commit replaces the file the document was read from.
   explicit IniFile(std::filesystem::path path);
+  explicit IniFile(std::shared_ptr<StoredFile> file);
   // A document parsed from bytes, bound to no file (tests, tools).
   static IniFile FromBytes(std::string_view bytes);
 
-  const std::filesystem::path& path() const { return path_; }
+  // Empty for a document of no file or of a file in memory.
+  const std::filesystem::path& path() const;
   // Whether something existed at the path when it was read, readable or not.
   bool existed() const { return existed_; }
   // Whether something existed at the path but could not be read whole (see
@@ -92,7 +98,7 @@ class IniFile {
   const Entry* Find(std::u16string_view section, std::u16string_view key) const;
   Section& SectionFor(std::u16string_view name);
 
-  std::filesystem::path path_;
+  std::shared_ptr<StoredFile> file_;  // none for FromBytes
   bool existed_ = false;
   bool unreadable_ = false;
   bool dirty_ = false;

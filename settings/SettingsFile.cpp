@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 const char16_t kGlobalSection[] = u"Setting";
@@ -182,7 +183,15 @@ void SaveSettings(const MouseConfig& block, IniFile& ini) {
 }
 
 SettingsStore::SettingsStore(std::filesystem::path settingsPath)
-    : path_(std::move(settingsPath)), config_(std::make_unique<MouseConfig>()) {}
+    : SettingsStore(settingsPath.empty() ? nullptr
+                                         : std::make_shared<DiskFile>(std::move(settingsPath))) {}
+
+SettingsStore::SettingsStore(std::shared_ptr<StoredFile> file)
+    : file_(std::move(file)),
+      path_(file_ ? file_->path() : std::filesystem::path()),
+      config_(std::make_unique<MouseConfig>()) {}
+
+IniFile SettingsStore::ReadFile() const { return file_ ? IniFile(file_) : IniFile::FromBytes(""); }
 
 bool SettingsStore::Load(const IniFile& ini) {
   ClearSettings(*config_);
@@ -192,11 +201,10 @@ bool SettingsStore::Load(const IniFile& ini) {
   return !unreadable_;
 }
 
-bool SettingsStore::LoadOnly() { return Load(IniFile(path_)); }
+bool SettingsStore::LoadOnly() { return Load(ReadFile()); }
 
 bool SettingsStore::Reload() {
-  // Without a per-user folder the program runs on defaults and writes nothing.
-  const IniFile ini = path_.empty() ? IniFile::FromBytes("") : IniFile(path_);
+  const IniFile ini = ReadFile();
   if (!Load(ini)) return false;
   if (ini.existed()) return true;
   return Save();
@@ -204,7 +212,7 @@ bool SettingsStore::Reload() {
 
 bool SettingsStore::Save() {
   if (!Writable()) return false;
-  IniFile ini(path_);
+  IniFile ini(file_);
   SaveSettings(*config_, ini);
   if (!ini.Commit()) return false;
   unwritten_ = 0;
@@ -213,7 +221,7 @@ bool SettingsStore::Save() {
 
 bool SettingsStore::WriteGlobal(int slot) {
   if (!Writable()) return false;
-  IniFile ini(path_);
+  IniFile ini(file_);
   const ConfigHeader& h = config_->header;
   if (slot >= 0) WriteProfileSection(config_->profiles[slot], h.section[slot], ini, false);
   // Sections the load renumbered or reset go in before the global section names them.

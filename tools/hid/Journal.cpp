@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "settings/SettingsFile.h"
+#include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 std::string IsoTimeUtc(std::time_t time) {
@@ -62,7 +63,12 @@ nlohmann::ordered_json ProfileAsMouseGetsIt(const ProfileRecord& p) {
 
 nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std::time_t time,
                                   MouseConfig& config, bool* fileExists) {
-  const IniFile ini(settingsFile);
+  return ApplyEntry(std::make_shared<DiskFile>(settingsFile), time, config, fileExists);
+}
+
+nlohmann::ordered_json ApplyEntry(std::shared_ptr<StoredFile> settingsFile, std::time_t time,
+                                  MouseConfig& config, bool* fileExists) {
+  const IniFile ini(std::move(settingsFile));
   nlohmann::ordered_json entry{{"time", IsoTimeUtc(time)}, {"message", "apply"}};
   if (fileExists) *fileExists = ini.existed();
   if (!ini.existed()) {
