@@ -5,13 +5,11 @@ ReadResult DiskFile::Read(std::string& bytes) const { return ReadWholeFile(path_
 bool DiskFile::Replace(std::string_view bytes) { return ReplaceFileAtomically(path_, bytes); }
 
 ReadResult MemoryFile::Read(std::string& bytes) const {
-  if (state_ == ReadResult::kOk && bytes_.size() <= kMaxSettingsFileBytes) {
+  if (state_ == ReadResult::kOk)
     bytes = bytes_;
-    return ReadResult::kOk;
-  }
-  bytes.clear();
-  // Above the read limit a file counts as unreadable, as on disk.
-  return state_ == ReadResult::kMissing ? ReadResult::kMissing : ReadResult::kUnreadable;
+  else
+    bytes.clear();
+  return state_;
 }
 
 bool MemoryFile::Replace(std::string_view bytes) {
