@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "settings/StoredFile.h"
@@ -18,20 +19,37 @@ std::u16string_view Trim(std::u16string_view s) {
 }
 
 // Names compare without regard to case: ASCII and Latin-1 letters fold.
-std::u16string Fold(std::u16string_view name) {
-  std::u16string out(Trim(name));
-  for (char16_t& c : out) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 0x20;
+char16_t Fold(char16_t c) {
+  const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+  return upper ? static_cast<char16_t>(c + 0x20) : c;
+}
+
+void AppendUtf16Le(std::string& bytes, std::u16string_view text) {
+  const std::size_t at = bytes.size();
+  bytes.resize(at + 2 * text.size());
+  char* out = bytes.data() + at;
+  for (char16_t c : text) {
+    *out++ = static_cast<char>(c & 0xFF);
+    *out++ = static_cast<char>(c >> 8);
   }
-  return out;
 }
 
 // A value may not break the line structure of the file.
-std::u16string OneLine(std::u16string_view value) {
-  std::u16string out(value);
-  for (char16_t& c : out)
-    if (c == u'\r' || c == u'\n') c = u' ';
-  return out;
+char16_t OneLine(char16_t c) { return c == u'\r' || c == u'\n' ? u' ' : c; }
+
+std::uint32_t FoldedHash(std::u16string_view name) {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (char16_t c : Trim(name)) hash = (hash ^ Fold(c)) * 16777619u;
+  return hash;
+}
+
+bool SameName(std::u16string_view a, std::u16string_view b) {
+  a = Trim(a);
+  b = Trim(b);
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Fold(a[i]) != Fold(b[i])) return false;
+  return true;
 }
 
 std::u16string DecodeText(std::string_view bytes) {
@@ -99,6 +117,37 @@ bool DecodeStruct(std::u16string_view text, void* buffer, std::size_t size) {
   return true;
 }
 
+template <typename NameOf>
+std::size_t IniFile::NameIndex::Find(std::u16string_view name, const NameOf& nameOf) const {
+  if (slots_.empty()) return kNone;
+  const std::uint32_t hash = FoldedHash(name);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = slots_[i];
+    if (slot.item == 0) return kNone;
+    if (slot.hash == hash && SameName(nameOf(slot.item - 1), name)) return slot.item - 1;
+  }
+}
+
+void IniFile::NameIndex::Add(std::size_t number, std::u16string_view name) {
+  // At most half the slots in use, so that every probe soon meets a free one.
+  if (2 * (used_ + 1) > slots_.size()) {
+    std::vector<Slot> old(std::max<std::size_t>(16, 2 * slots_.size()));
+    old.swap(slots_);
+    for (const Slot& slot : old)
+      if (slot.item != 0) Place(slot);
+  }
+  Place(Slot{static_cast<std::uint32_t>(number + 1), FoldedHash(name)});
+  ++used_;
+}
+
+void IniFile::NameIndex::Place(Slot slot) {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = slot.hash & mask;
+  while (slots_[i].item != 0) i = (i + 1) & mask;
+  slots_[i] = slot;
+}
+
 IniFile::IniFile(std::filesystem::path path)
     : IniFile(std::make_shared<DiskFile>(std::move(path))) {}
 
@@ -121,19 +170,33 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
   return ini;
 }
 
+IniFile::Span IniFile::SpanOf(std::u16string_view part) const {
+  return Span{static_cast<std::uint32_t>(part.data() - text_.data()),
+              static_cast<std::uint32_t>(part.size())};
+}
+
+IniFile::Span IniFile::Append(std::u16string_view text, bool oneLine) {
+  const std::size_t at = text_.size();
+  text_.append(text);
+  if (oneLine)
+    for (std::size_t i = at; i < text_.size(); ++i) text_[i] = OneLine(text_[i]);
+  return Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(text.size())};
+}
+
 void IniFile::Parse(std::string_view bytes) {
-  const std::u16string text = DecodeText(bytes);
-  Section* current = nullptr;
+  text_ = DecodeText(bytes);
+  const std::u16string_view text = text_;
+  std::size_t current = NameIndex::kNone;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find_first_of(u"\r\n", start);
-    if (end == std::u16string::npos) end = text.size();
-    ParseLine(std::u16string_view(text).substr(start, end - start), current);
+    std::size_t end = start;
+    while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
+    ParseLine(text.substr(start, end - start), current);
     start = end + 1;
   }
 }
 
-void IniFile::ParseLine(std::u16string_view line, Section*& current) {
+void IniFile::ParseLine(std::u16string_view line, std::size_t& current) {
   line = Trim(line);
   if (line.empty()) return;
   if (line.front() == u'[') {
@@ -142,39 +205,49 @@ void IniFile::ParseLine(std::u16string_view line, Section*& current) {
       // A repeated section stays a section of its own that look-ups never
       // reach, as with the platform's functions.
       const std::u16string_view name = line.substr(1, close - 1);
-      sectionIndex_.try_emplace(Fold(name), sections_.size());
-      sections_.push_back(Section{std::u16string(name), {}, {}});
-      current = &sections_.back();
+      current = sections_.size();
+      if (FindSection(name) == NameIndex::kNone) sectionIndex_.Add(current, name);
+      sections_.push_back(Section{SpanOf(name), {}, {}});
       return;
     }
   }
   // Lines before the first section header belong to a section without a name.
-  if (!current) current = &SectionFor(u"");
+  if (current == NameIndex::kNone) current = SectionFor(u"");
   Entry entry;
   const std::size_t eq = line.find(u'=');
   if (eq == std::u16string_view::npos) {
-    entry.key = line;
+    entry.key = SpanOf(line);
   } else {
-    entry.key = Trim(line.substr(0, eq));
-    entry.value = Trim(line.substr(eq + 1));
+    entry.key = SpanOf(Trim(line.substr(0, eq)));
+    entry.value = SpanOf(Trim(line.substr(eq + 1)));
     entry.hasValue = true;
   }
-  current->index.try_emplace(Fold(entry.key), current->entries.size());
-  current->entries.push_back(std::move(entry));
+  Section& section = sections_[current];
+  const auto keyOf = [&](std::size_t n) { return View(section.entries[n].key); };
+  if (section.index.Find(View(entry.key), keyOf) == NameIndex::kNone)
+    section.index.Add(section.entries.size(), View(entry.key));
+  section.entries.push_back(entry);
 }
 
-IniFile::Section& IniFile::SectionFor(std::u16string_view name) {
-  auto [it, inserted] = sectionIndex_.try_emplace(Fold(name), sections_.size());
-  if (inserted) sections_.push_back(Section{std::u16string(name), {}, {}});
-  return sections_[it->second];
+std::size_t IniFile::FindSection(std::u16string_view name) const {
+  return sectionIndex_.Find(name, [this](std::size_t n) { return View(sections_[n].name); });
+}
+
+std::size_t IniFile::SectionFor(std::u16string_view name) {
+  const std::size_t found = FindSection(name);
+  if (found != NameIndex::kNone) return found;
+  sectionIndex_.Add(sections_.size(), name);
+  sections_.push_back(Section{Append(name), {}, {}});
+  return sections_.size() - 1;
 }
 
 const IniFile::Entry* IniFile::Find(std::u16string_view section, std::u16string_view key) const {
-  const auto s = sectionIndex_.find(Fold(section));
-  if (s == sectionIndex_.end()) return nullptr;
-  const Section& sec = sections_[s->second];
-  const auto k = sec.index.find(Fold(key));
-  return k == sec.index.end() ? nullptr : &sec.entries[k->second];
+  const std::size_t s = FindSection(section);
+  if (s == NameIndex::kNone) return nullptr;
+  const Section& sec = sections_[s];
+  const std::size_t k =
+      sec.index.Find(key, [&](std::size_t n) { return View(sec.entries[n].key); });
+  return k == NameIndex::kNone ? nullptr : &sec.entries[k];
 }
 
 bool IniFile::HasKey(std::u16string_view section, std::u16string_view key) const {
@@ -182,42 +255,54 @@ bool IniFile::HasKey(std::u16string_view section, std::u16string_view key) const
 }
 
 bool IniFile::HasSection(std::u16string_view section) const {
-  return sectionIndex_.count(Fold(section)) != 0;
+  return FindSection(section) != NameIndex::kNone;
+}
+
+std::u16string_view IniFile::ValueOf(std::u16string_view section, std::u16string_view key,
+                                     std::u16string_view fallback) const {
+  const Entry* e = Find(section, key);
+  std::u16string_view value = e && e->hasValue ? View(e->value) : fallback;
+  if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+      value.back() == value.front())
+    value = value.substr(1, value.size() - 2);
+  return CutToFit(value, kMaxStringUnits);
 }
 
 std::u16string IniFile::ReadString(std::u16string_view section, std::u16string_view key,
                                    std::u16string_view fallback) const {
-  const Entry* e = Find(section, key);
-  std::u16string_view value = e && e->hasValue ? std::u16string_view(e->value) : fallback;
-  if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-      value.back() == value.front())
-    value = value.substr(1, value.size() - 2);
-  return std::u16string(CutToFit(value, kMaxStringUnits));
+  return std::u16string(ValueOf(section, key, fallback));
 }
 
 std::int32_t IniFile::ReadInt(std::u16string_view section, std::u16string_view key,
                               std::int32_t fallback) const {
-  const std::u16string text = ReadString(section, key);
+  const std::u16string_view text = ValueOf(section, key, {});
   return text.empty() ? fallback : ParseDecimal(text);
 }
 
 bool IniFile::ReadStruct(std::u16string_view section, std::u16string_view key, void* buffer,
                          std::size_t size) const {
   const Entry* e = Find(section, key);
-  return e && e->hasValue && DecodeStruct(e->value, buffer, size);
+  return e && e->hasValue && DecodeStruct(View(e->value), buffer, size);
 }
 
 void IniFile::WriteString(std::u16string_view section, std::u16string_view key,
                           std::u16string_view value) {
-  Section& sec = SectionFor(Trim(section));
-  std::u16string line = OneLine(value);
-  const auto [it, inserted] = sec.index.try_emplace(Fold(key), sec.entries.size());
-  if (inserted) {
-    sec.entries.push_back(Entry{std::u16string(Trim(key)), std::move(line), true});
+  const std::size_t s = SectionFor(Trim(section));
+  const auto keyOf = [&](std::size_t n) { return View(sections_[s].entries[n].key); };
+  const std::size_t found = sections_[s].index.Find(key, keyOf);
+  if (found == NameIndex::kNone) {
+    const Span name = Append(Trim(key));
+    const Span line = Append(value, true);
+    sections_[s].index.Add(sections_[s].entries.size(), View(name));
+    sections_[s].entries.push_back(Entry{name, line, true});
   } else {
-    Entry& e = sec.entries[it->second];
-    if (e.hasValue && e.value == line) return;
-    e.value = std::move(line);
+    Entry& e = sections_[s].entries[found];
+    const std::u16string_view old = View(e.value);
+    const bool same = e.hasValue && old.size() == value.size() &&
+                      std::equal(old.begin(), old.end(), value.begin(),
+                                 [](char16_t a, char16_t b) { return a == OneLine(b); });
+    if (same) return;
+    e.value = Append(value, true);
     e.hasValue = true;
   }
   dirty_ = true;
@@ -233,38 +318,30 @@ void IniFile::WriteStruct(std::u16string_view section, std::u16string_view key, 
 }
 
 std::string IniFile::Serialize() const {
-  std::u16string text;
-  std::size_t estimate = 0;
-  for (const Section& s : sections_) {
-    estimate += s.name.size() + 6;
-    for (const Entry& e : s.entries) estimate += e.key.size() + e.value.size() + 3;
+  std::size_t units = 0;
+  for (const Section& section : sections_) {
+    units += section.name.size + 6;
+    for (const Entry& e : section.entries) units += e.key.size + e.value.size + 3;
   }
-  text.reserve(estimate);
+  std::string bytes = "\xFF\xFE";
+  bytes.reserve(2 + 2 * units);
   bool first = true;
-  for (const Section& s : sections_) {
-    if (!s.name.empty() || !first) {
-      if (!first) text += u"\r\n";
-      text += u'[';
-      text += s.name;
-      text += u"]\r\n";
+  for (const Section& section : sections_) {
+    if (section.name.size != 0 || !first) {
+      if (!first) AppendUtf16Le(bytes, u"\r\n");
+      AppendUtf16Le(bytes, u"[");
+      AppendUtf16Le(bytes, View(section.name));
+      AppendUtf16Le(bytes, u"]\r\n");
     }
     first = false;
-    for (const Entry& e : s.entries) {
-      text += e.key;
+    for (const Entry& e : section.entries) {
+      AppendUtf16Le(bytes, View(e.key));
       if (e.hasValue) {
-        text += u'=';
-        text += e.value;
+        AppendUtf16Le(bytes, u"=");
+        AppendUtf16Le(bytes, View(e.value));
       }
-      text += u"\r\n";
+      AppendUtf16Le(bytes, u"\r\n");
     }
-  }
-  std::string bytes;
-  bytes.resize(2 + 2 * text.size());
-  bytes[0] = '\xFF';
-  bytes[1] = '\xFE';
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    bytes[2 + 2 * i] = static_cast<char>(text[i] & 0xFF);
-    bytes[3 + 2 * i] = static_cast<char>(text[i] >> 8);
   }
   return bytes;
 }

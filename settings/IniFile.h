@@ -17,7 +17,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // What a value becomes once written and read back: the format keeps no blanks
@@ -65,12 +64,13 @@ class IniFile {
   void WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,
                    std::size_t size);
 
-  // Every key line in file order, with its section ("" before the first header).
+  // Every key line in file order, with its section ("" before the first
+  // header). The visitor must not write to the document.
   template <typename Visitor>  // void(u16string_view section, u16string_view key, u16string_view
                                // value)
   void Visit(Visitor&& visit) const {
     for (const Section& s : sections_)
-      for (const Entry& e : s.entries) visit(s.name, e.key, e.value);
+      for (const Entry& e : s.entries) visit(View(s.name), View(e.key), View(e.value));
   }
 
   bool dirty() const { return dirty_; }
@@ -81,29 +81,67 @@ class IniFile {
   std::string Serialize() const;
 
  private:
+  // Where a name or value stands in text_.
+  struct Span {
+    std::uint32_t at = 0;
+    std::uint32_t size = 0;
+  };
   struct Entry {
-    std::u16string key;
-    std::u16string value;
+    Span key;
+    Span value;
     bool hasValue = false;
   };
+  // Item numbers by name, names compared as look-ups compare them (trimmed,
+  // case folded): open addressing over a table of a power-of-two size.
+  class NameIndex {
+   public:
+    static constexpr std::size_t kNone = ~std::size_t{0};
+    // `nameOf(number)` is the name of an item added before.
+    template <typename NameOf>
+    std::size_t Find(std::u16string_view name, const NameOf& nameOf) const;
+    void Add(std::size_t number, std::u16string_view name);
+
+   private:
+    struct Slot {
+      std::uint32_t item = 0;  // item number + 1; 0 for a free slot
+      std::uint32_t hash = 0;
+    };
+    void Place(Slot slot);
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+  };
   struct Section {
-    std::u16string name;
+    Span name;
     std::vector<Entry> entries;
-    std::unordered_map<std::u16string, std::size_t> index;  // folded key -> entry
+    NameIndex index;
   };
 
   IniFile() = default;
+  std::u16string_view View(Span span) const {
+    return std::u16string_view(text_).substr(span.at, span.size);
+  }
+  // The span of a part of text_.
+  Span SpanOf(std::u16string_view part) const;
+  // Appends to text_; `oneLine` turns line ends into spaces.
+  Span Append(std::u16string_view text, bool oneLine = false);
   void Parse(std::string_view bytes);
-  void ParseLine(std::u16string_view line, Section*& current);
+  void ParseLine(std::u16string_view line, std::size_t& current);
   const Entry* Find(std::u16string_view section, std::u16string_view key) const;
-  Section& SectionFor(std::u16string_view name);
+  std::size_t FindSection(std::u16string_view name) const;
+  // The value a read returns: without surrounding quotes, cut to kMaxStringUnits.
+  std::u16string_view ValueOf(std::u16string_view section, std::u16string_view key,
+                              std::u16string_view fallback) const;
+  // The number of the section a write of `name` goes to, added when absent.
+  std::size_t SectionFor(std::u16string_view name);
 
   std::shared_ptr<StoredFile> file_;  // none for FromBytes
   bool existed_ = false;
   bool unreadable_ = false;
   bool dirty_ = false;
+  // Every name and value: the text of the file, then the text writes added.
+  std::u16string text_;
   std::vector<Section> sections_;
-  std::unordered_map<std::u16string, std::size_t> sectionIndex_;  // folded name -> section
+  NameIndex sectionIndex_;
 };
 
 // Struct value text: each byte as two upper-case hex digits, then the checksum

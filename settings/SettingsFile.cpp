@@ -25,9 +25,8 @@ std::int32_t ReadColour(const IniFile& ini, std::u16string_view s, std::u16strin
 template <std::size_t N>
 void ReadFixedText(const IniFile& ini, std::u16string_view section, std::u16string_view key,
                    char16_t (&field)[N]) {
-  SetFixedText(field, ini.ReadString(section, key));
-  const std::u16string kept(TrimIniValue(FixedText(field)));
-  SetFixedText(field, kept);
+  const std::u16string text = ini.ReadString(section, key);
+  SetFixedText(field, TrimIniValue(FixedFieldText(text, N)));
 }
 
 }  // namespace
