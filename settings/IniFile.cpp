@@ -1,16 +1,23 @@
 #include "settings/IniFile.h"
 
 #include <algorithm>
-#include <cstring>
+#include <array>
 
 #include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 namespace {
 
+// The hot loops of a parse and a look-up go through these once per
+// character: tables and masks instead of chains of comparisons.
 bool IsBlank(char16_t c) {
-  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0x0B || c == 0x0C;
+  constexpr std::uint64_t kOne = 1;
+  constexpr std::uint64_t kBlanks =
+      kOne << u' ' | kOne << u'\t' | kOne << u'\r' | kOne << u'\n' | kOne << 0x0B | kOne << 0x0C;
+  return c <= u' ' && (kBlanks >> c & 1);
 }
+
+bool IsLineEnd(char16_t c) { return c <= u'\r' && (c == u'\r' || c == u'\n'); }
 
 std::u16string_view Trim(std::u16string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -19,10 +26,16 @@ std::u16string_view Trim(std::u16string_view s) {
 }
 
 // Names compare without regard to case: ASCII and Latin-1 letters fold.
-char16_t Fold(char16_t c) {
-  const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-  return upper ? static_cast<char16_t>(c + 0x20) : c;
-}
+constexpr std::array<char16_t, 256> kFolded = [] {
+  std::array<char16_t, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    const bool upper = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+    table[c] = static_cast<char16_t>(upper ? c + 0x20 : c);
+  }
+  return table;
+}();
+
+char16_t Fold(char16_t c) { return c < kFolded.size() ? kFolded[c] : c; }
 
 void AppendUtf16Le(std::string& bytes, std::u16string_view text) {
   const std::size_t at = bytes.size();
@@ -35,20 +48,16 @@ void AppendUtf16Le(std::string& bytes, std::u16string_view text) {
 }
 
 // A value may not break the line structure of the file.
-char16_t OneLine(char16_t c) { return c == u'\r' || c == u'\n' ? u' ' : c; }
-
-std::uint32_t FoldedHash(std::u16string_view name) {
-  std::uint32_t hash = 2166136261u;  // FNV-1a
-  for (char16_t c : Trim(name)) hash = (hash ^ Fold(c)) * 16777619u;
-  return hash;
-}
+char16_t OneLine(char16_t c) { return IsLineEnd(c) ? u' ' : c; }
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
   a = Trim(a);
   b = Trim(b);
   if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Fold(a[i]) != Fold(b[i])) return false;
+  const char16_t* x = a.data();
+  const char16_t* y = b.data();
+  for (std::size_t i = 0, n = a.size(); i < n; ++i)
+    if (x[i] != y[i] && Fold(x[i]) != Fold(y[i])) return false;
   return true;
 }
 
@@ -88,39 +97,49 @@ std::u16string_view TrimIniValue(std::u16string_view value) { return Trim(value)
 std::u16string EncodeStruct(const void* buffer, std::size_t size) {
   static constexpr char16_t kHex[] = u"0123456789ABCDEF";
   const auto* bytes = static_cast<const unsigned char*>(buffer);
-  std::u16string out;
-  out.reserve(2 * (size + 1));
+  std::u16string out(2 * (size + 1), u'0');
+  char16_t* digit = out.data();
   unsigned sum = 0;
   for (std::size_t i = 0; i < size; ++i) {
-    out.push_back(kHex[bytes[i] >> 4]);
-    out.push_back(kHex[bytes[i] & 15]);
+    *digit++ = kHex[bytes[i] >> 4];
+    *digit++ = kHex[bytes[i] & 15];
     sum += bytes[i];
   }
-  out.push_back(kHex[(sum >> 4) & 15]);
-  out.push_back(kHex[sum & 15]);
+  *digit++ = kHex[(sum >> 4) & 15];
+  *digit = kHex[sum & 15];
   return out;
 }
 
 bool DecodeStruct(std::u16string_view text, void* buffer, std::size_t size) {
   if (text.size() != 2 * (size + 1)) return false;
-  std::string bytes(size + 1, '\0');
-  unsigned sum = 0;
-  for (std::size_t i = 0; i <= size; ++i) {
+  // Checked whole before a byte is stored, so that a failed read leaves the buffer as it was.
+  const auto byteAt = [&text](std::size_t i) {
     const int hi = HexDigit(text[2 * i]);
     const int lo = HexDigit(text[2 * i + 1]);
-    if (hi < 0 || lo < 0) return false;
-    bytes[i] = static_cast<char>(hi << 4 | lo);
-    if (i < size) sum += static_cast<unsigned char>(bytes[i]);
+    return hi < 0 || lo < 0 ? -1 : hi << 4 | lo;
+  };
+  unsigned sum = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    const int byte = byteAt(i);
+    if (byte < 0) return false;
+    sum += static_cast<unsigned>(byte);
   }
-  if (static_cast<unsigned char>(bytes[size]) != (sum & 0xFF)) return false;
-  std::memcpy(buffer, bytes.data(), size);
+  if (byteAt(size) != static_cast<int>(sum & 0xFF)) return false;
+  auto* bytes = static_cast<unsigned char*>(buffer);
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<unsigned char>(byteAt(i));
   return true;
 }
 
+std::uint32_t IniFile::NameIndex::HashOf(std::u16string_view name) {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (char16_t c : Trim(name)) hash = (hash ^ Fold(c)) * 16777619u;
+  return hash;
+}
+
 template <typename NameOf>
-std::size_t IniFile::NameIndex::Find(std::u16string_view name, const NameOf& nameOf) const {
+std::size_t IniFile::NameIndex::Find(std::u16string_view name, std::uint32_t hash,
+                                     const NameOf& nameOf) const {
   if (slots_.empty()) return kNone;
-  const std::uint32_t hash = FoldedHash(name);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
@@ -129,7 +148,7 @@ std::size_t IniFile::NameIndex::Find(std::u16string_view name, const NameOf& nam
   }
 }
 
-void IniFile::NameIndex::Add(std::size_t number, std::u16string_view name) {
+void IniFile::NameIndex::Add(std::size_t number, std::uint32_t hash) {
   // At most half the slots in use, so that every probe soon meets a free one.
   if (2 * (used_ + 1) > slots_.size()) {
     std::vector<Slot> old(std::max<std::size_t>(16, 2 * slots_.size()));
@@ -137,7 +156,7 @@ void IniFile::NameIndex::Add(std::size_t number, std::u16string_view name) {
     for (const Slot& slot : old)
       if (slot.item != 0) Place(slot);
   }
-  Place(Slot{static_cast<std::uint32_t>(number + 1), FoldedHash(name)});
+  Place(Slot{static_cast<std::uint32_t>(number + 1), hash});
   ++used_;
 }
 
@@ -190,7 +209,7 @@ void IniFile::Parse(std::string_view bytes) {
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = start;
-    while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
+    while (end < text.size() && !IsLineEnd(text.data()[end])) ++end;
     ParseLine(text.substr(start, end - start), current);
     start = end + 1;
   }
@@ -206,7 +225,8 @@ void IniFile::ParseLine(std::u16string_view line, std::size_t& current) {
       // reach, as with the platform's functions.
       const std::u16string_view name = line.substr(1, close - 1);
       current = sections_.size();
-      if (FindSection(name) == NameIndex::kNone) sectionIndex_.Add(current, name);
+      const std::uint32_t hash = NameIndex::HashOf(name);
+      if (FindSection(name, hash) == NameIndex::kNone) sectionIndex_.Add(current, hash);
       sections_.push_back(Section{SpanOf(name), {}, {}});
       return;
     }
@@ -224,29 +244,31 @@ void IniFile::ParseLine(std::u16string_view line, std::size_t& current) {
   }
   Section& section = sections_[current];
   const auto keyOf = [&](std::size_t n) { return View(section.entries[n].key); };
-  if (section.index.Find(View(entry.key), keyOf) == NameIndex::kNone)
-    section.index.Add(section.entries.size(), View(entry.key));
+  const std::uint32_t hash = NameIndex::HashOf(View(entry.key));
+  if (section.index.Find(View(entry.key), hash, keyOf) == NameIndex::kNone)
+    section.index.Add(section.entries.size(), hash);
   section.entries.push_back(entry);
 }
 
-std::size_t IniFile::FindSection(std::u16string_view name) const {
-  return sectionIndex_.Find(name, [this](std::size_t n) { return View(sections_[n].name); });
+std::size_t IniFile::FindSection(std::u16string_view name, std::uint32_t hash) const {
+  return sectionIndex_.Find(name, hash, [this](std::size_t n) { return View(sections_[n].name); });
 }
 
 std::size_t IniFile::SectionFor(std::u16string_view name) {
-  const std::size_t found = FindSection(name);
+  const std::uint32_t hash = NameIndex::HashOf(name);
+  const std::size_t found = FindSection(name, hash);
   if (found != NameIndex::kNone) return found;
-  sectionIndex_.Add(sections_.size(), name);
+  sectionIndex_.Add(sections_.size(), hash);
   sections_.push_back(Section{Append(name), {}, {}});
   return sections_.size() - 1;
 }
 
 const IniFile::Entry* IniFile::Find(std::u16string_view section, std::u16string_view key) const {
-  const std::size_t s = FindSection(section);
+  const std::size_t s = FindSection(section, NameIndex::HashOf(section));
   if (s == NameIndex::kNone) return nullptr;
   const Section& sec = sections_[s];
-  const std::size_t k =
-      sec.index.Find(key, [&](std::size_t n) { return View(sec.entries[n].key); });
+  const std::size_t k = sec.index.Find(key, NameIndex::HashOf(key),
+                                       [&](std::size_t n) { return View(sec.entries[n].key); });
   return k == NameIndex::kNone ? nullptr : &sec.entries[k];
 }
 
@@ -255,7 +277,7 @@ bool IniFile::HasKey(std::u16string_view section, std::u16string_view key) const
 }
 
 bool IniFile::HasSection(std::u16string_view section) const {
-  return FindSection(section) != NameIndex::kNone;
+  return FindSection(section, NameIndex::HashOf(section)) != NameIndex::kNone;
 }
 
 std::u16string_view IniFile::ValueOf(std::u16string_view section, std::u16string_view key,
@@ -289,11 +311,12 @@ void IniFile::WriteString(std::u16string_view section, std::u16string_view key,
                           std::u16string_view value) {
   const std::size_t s = SectionFor(Trim(section));
   const auto keyOf = [&](std::size_t n) { return View(sections_[s].entries[n].key); };
-  const std::size_t found = sections_[s].index.Find(key, keyOf);
+  const std::uint32_t hash = NameIndex::HashOf(key);
+  const std::size_t found = sections_[s].index.Find(key, hash, keyOf);
   if (found == NameIndex::kNone) {
     const Span name = Append(Trim(key));
     const Span line = Append(value, true);
-    sections_[s].index.Add(sections_[s].entries.size(), View(name));
+    sections_[s].index.Add(sections_[s].entries.size(), hash);
     sections_[s].entries.push_back(Entry{name, line, true});
   } else {
     Entry& e = sections_[s].entries[found];

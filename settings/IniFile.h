@@ -96,10 +96,11 @@ class IniFile {
   class NameIndex {
    public:
     static constexpr std::size_t kNone = ~std::size_t{0};
+    static std::uint32_t HashOf(std::u16string_view name);
     // `nameOf(number)` is the name of an item added before.
     template <typename NameOf>
-    std::size_t Find(std::u16string_view name, const NameOf& nameOf) const;
-    void Add(std::size_t number, std::u16string_view name);
+    std::size_t Find(std::u16string_view name, std::uint32_t hash, const NameOf& nameOf) const;
+    void Add(std::size_t number, std::uint32_t hash);
 
    private:
     struct Slot {
@@ -127,7 +128,7 @@ class IniFile {
   void Parse(std::string_view bytes);
   void ParseLine(std::u16string_view line, std::size_t& current);
   const Entry* Find(std::u16string_view section, std::u16string_view key) const;
-  std::size_t FindSection(std::u16string_view name) const;
+  std::size_t FindSection(std::u16string_view name, std::uint32_t hash) const;
   // The value a read returns: without surrounding quotes, cut to kMaxStringUnits.
   std::u16string_view ValueOf(std::u16string_view section, std::u16string_view key,
                               std::u16string_view fallback) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "settings/StoredFile.h"
 #include "settings/Utf.h"
@@ -145,34 +146,54 @@ SlotMask LoadSettings(MouseConfig& block, const IniFile& ini) {
   return SlotMask(1);
 }
 
+namespace {
+
+// The keys the writers put into a settings file: the global section's own
+// (without the section numbers "0", "1", ...) and a profile section's.
+struct WrittenKeys {
+  std::vector<std::u16string> global;
+  std::vector<std::u16string> profile;
+};
+
+const WrittenKeys& KeysOfTheWriters() {
+  static const WrittenKeys keys = [] {
+    auto defaults = std::make_unique<MouseConfig>();
+    ClearSettings(*defaults);
+    defaults->header.totle = 0;
+    IniFile scratch = IniFile::FromBytes("");
+    WriteGlobalSection(defaults->header, scratch);
+    WriteProfileSection(defaults->profiles[0], 0, scratch, true);
+    WrittenKeys written;
+    scratch.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view) {
+      (section == kGlobalSection ? written.global : written.profile).emplace_back(key);
+    });
+    return written;
+  }();
+  return keys;
+}
+
+}  // namespace
+
 bool IsSettingsFileComplete(const IniFile& ini) {
-  // The keys are those the writers produce; a scratch document lists them.
-  MouseConfig defaults{};
-  ClearSettings(defaults);
-  defaults.header.totle = std::clamp(ini.ReadInt(kGlobalSection, u"Totle", 0), 0, kMaxProfiles);
-  IniFile expected = IniFile::FromBytes("");
-  WriteGlobalSection(defaults.header, expected);
-  WriteProfileSection(defaults.profiles[0], 0, expected, true);
-  if (defaults.header.totle < 1) return false;
-  bool complete = true;
+  const int totle = std::clamp(ini.ReadInt(kGlobalSection, u"Totle", 0), 0, kMaxProfiles);
+  if (totle < 1) return false;
+  const WrittenKeys& keys = KeysOfTheWriters();
+  for (const std::u16string& key : keys.global)
+    if (!ini.HasKey(kGlobalSection, key)) return false;
+  for (int i = 0; i < totle; ++i)
+    if (!ini.HasKey(kGlobalSection, DecimalText(i))) return false;
   ConfigHeader header{};
   ReadGlobalSection(header, ini);
-  expected.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view) {
-    if (!complete) return;
-    if (section == kGlobalSection) {
-      complete = ini.HasKey(section, key);
-      return;
+  for (int i = 0; i < totle; ++i) {
+    const std::u16string name = ProfileSectionName(header.section[i], false);
+    for (const std::u16string& key : keys.profile) {
+      if (!ini.HasKey(name, key)) return false;
+      ButtonSlot slot;
+      if (key.starts_with(u"ButtonAssigned") && !ini.ReadStruct(name, key, &slot, sizeof slot))
+        return false;
     }
-    for (int i = 0; i < defaults.header.totle && complete; ++i) {
-      const std::u16string name = ProfileSectionName(header.section[i], false);
-      complete = ini.HasKey(name, key);
-      if (complete && key.substr(0, 14) == u"ButtonAssigned") {
-        ButtonSlot slot;
-        complete = ini.ReadStruct(name, key, &slot, sizeof slot);
-      }
-    }
-  });
-  return complete;
+  }
+  return true;
 }
 
 void SaveSettings(const MouseConfig& block, IniFile& ini) {
