@@ -194,12 +194,22 @@ IniFile::Span IniFile::SpanOf(std::u16string_view part) const {
               static_cast<std::uint32_t>(part.size())};
 }
 
-IniFile::Span IniFile::Append(std::u16string_view text, bool oneLine) {
+IniFile::Span IniFile::Append(std::u16string_view text) {
   const std::size_t at = text_.size();
   text_.append(text);
-  if (oneLine)
-    for (std::size_t i = at; i < text_.size(); ++i) text_[i] = OneLine(text_[i]);
   return Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(text.size())};
+}
+
+IniFile::Span IniFile::AppendValue(std::u16string_view value) {
+  const std::size_t at = text_.size();
+  // A read takes away one pair of equal quote marks around a value; one more
+  // pair keeps those the value has.
+  const bool quoted = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+                      value.back() == value.front();
+  if (quoted) text_ += u'"';
+  for (char16_t c : value) text_ += OneLine(c);
+  if (quoted) text_ += u'"';
+  return Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(text_.size() - at)};
 }
 
 void IniFile::Parse(std::string_view bytes) {
@@ -315,17 +325,17 @@ void IniFile::WriteString(std::u16string_view section, std::u16string_view key,
   const std::size_t found = sections_[s].index.Find(key, hash, keyOf);
   if (found == NameIndex::kNone) {
     const Span name = Append(Trim(key));
-    const Span line = Append(value, true);
+    const Span line = AppendValue(value);
     sections_[s].index.Add(sections_[s].entries.size(), hash);
     sections_[s].entries.push_back(Entry{name, line, true});
   } else {
     Entry& e = sections_[s].entries[found];
-    const std::u16string_view old = View(e.value);
-    const bool same = e.hasValue && old.size() == value.size() &&
-                      std::equal(old.begin(), old.end(), value.begin(),
-                                 [](char16_t a, char16_t b) { return a == OneLine(b); });
-    if (same) return;
-    e.value = Append(value, true);
+    const Span line = AppendValue(value);
+    if (e.hasValue && View(e.value) == View(line)) {
+      text_.resize(line.at);  // the same value: nothing changes
+      return;
+    }
+    e.value = line;
     e.hasValue = true;
   }
   dirty_ = true;

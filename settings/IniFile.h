@@ -59,13 +59,15 @@ class IniFile {
   bool HasKey(std::u16string_view section, std::u16string_view key) const;
   bool HasSection(std::u16string_view section) const;
 
+  // Line ends in a value become spaces. A value between two equal quote marks
+  // is written inside one more pair, as a read takes one pair away.
   void WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value);
   void WriteInt(std::u16string_view section, std::u16string_view key, std::int32_t value);
   void WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,
                    std::size_t size);
 
   // Every key line in file order, with its section ("" before the first
-  // header). The visitor must not write to the document.
+  // header). The views hold until the next write; the visitor must not write.
   template <typename Visitor>  // void(u16string_view section, u16string_view key, u16string_view
                                // value)
   void Visit(Visitor&& visit) const {
@@ -123,8 +125,10 @@ class IniFile {
   }
   // The span of a part of text_.
   Span SpanOf(std::u16string_view part) const;
-  // Appends to text_; `oneLine` turns line ends into spaces.
-  Span Append(std::u16string_view text, bool oneLine = false);
+  Span Append(std::u16string_view text);
+  // Appends a value as the file holds it, so that a read gives it back:
+  // line ends become spaces.
+  Span AppendValue(std::u16string_view value);
   void Parse(std::string_view bytes);
   void ParseLine(std::u16string_view line, std::size_t& current);
   const Entry* Find(std::u16string_view section, std::u16string_view key) const;
