@@ -20,9 +20,11 @@ bool IsBlank(char16_t c) {
 bool IsLineEnd(char16_t c) { return c <= u'\r' && (c == u'\r' || c == u'\n'); }
 
 std::u16string_view Trim(std::u16string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
+  const char16_t* begin = s.data();
+  const char16_t* end = begin + s.size();
+  while (begin != end && IsBlank(*begin)) ++begin;
+  while (end != begin && IsBlank(end[-1])) --end;
+  return {begin, static_cast<std::size_t>(end - begin)};
 }
 
 // Names compare without regard to case: ASCII and Latin-1 letters fold.
@@ -61,25 +63,22 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
+// UTF-16 after a byte-order mark: the low byte first, or the high byte first.
+std::u16string Utf16Text(std::string_view bytes, bool lowFirst) {
+  std::u16string out(bytes.size() / 2, u'\0');
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const int low = lowFirst ? 0 : 1;
+  for (char16_t& c : out) {
+    c = static_cast<char16_t>(in[low] | in[1 - low] << 8);
+    in += 2;
+  }
+  return out;
+}
+
 std::u16string DecodeText(std::string_view bytes) {
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-      static_cast<unsigned char>(bytes[1]) == 0xFE) {
-    std::u16string out((bytes.size() - 2) / 2, u'\0');
-    for (std::size_t i = 0; i < out.size(); ++i)
-      out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 + 2 * i]) |
-                                     static_cast<unsigned char>(bytes[3 + 2 * i]) << 8);
-    return out;
-  }
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
-      static_cast<unsigned char>(bytes[1]) == 0xFF) {
-    std::u16string out((bytes.size() - 2) / 2, u'\0');
-    for (std::size_t i = 0; i < out.size(); ++i)
-      out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 + 2 * i]) << 8 |
-                                     static_cast<unsigned char>(bytes[3 + 2 * i]));
-    return out;
-  }
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-    return Utf8ToUtf16(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE")) return Utf16Text(bytes.substr(2), true);
+  if (bytes.starts_with("\xFE\xFF")) return Utf16Text(bytes.substr(2), false);
+  if (bytes.starts_with("\xEF\xBB\xBF")) return Utf8ToUtf16(bytes.substr(3));
   return AnsiToUtf16(bytes);
 }
 
@@ -207,8 +206,9 @@ IniFile::Span IniFile::AppendValue(std::u16string_view value) {
   const bool quoted = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
                       value.back() == value.front();
   if (quoted) text_ += u'"';
-  for (char16_t c : value) text_ += OneLine(c);
+  text_.append(value);
   if (quoted) text_ += u'"';
+  for (std::size_t i = at; i < text_.size(); ++i) text_[i] = OneLine(text_[i]);
   return Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(text_.size() - at)};
 }
 

