@@ -59,7 +59,11 @@ Warning WarningOf(LibraryResult result) {
 }
 
 std::u16string RecordSection(LibraryKind kind, int number) {
-  return std::u16string(TraitsOf(kind).sectionPrefix) + DecimalText(number);
+  const std::u16string_view prefix = TraitsOf(kind).sectionPrefix;
+  const std::u16string digits = DecimalText(number);
+  std::u16string section;
+  section.reserve(prefix.size() + digits.size());
+  return section.append(prefix).append(digits);
 }
 
 void ReadRecord(LibraryKind kind, LibraryEntry& entry, const IniFile& file,

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
+#include <cstring>
 
 #include "settings/StoredFile.h"
 #include "settings/Utf.h"
@@ -43,6 +46,10 @@ void AppendUtf16Le(std::string& bytes, std::u16string_view text) {
   const std::size_t at = bytes.size();
   bytes.resize(at + 2 * text.size());
   char* out = bytes.data() + at;
+  if constexpr (std::endian::native == std::endian::little) {
+    if (!text.empty()) std::memcpy(out, text.data(), text.size() * sizeof(char16_t));
+    return;
+  }
   for (char16_t c : text) {
     *out++ = static_cast<char>(c & 0xFF);
     *out++ = static_cast<char>(c >> 8);
@@ -58,7 +65,10 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
   const char16_t* x = a.data();
   const char16_t* y = b.data();
-  for (std::size_t i = 0, n = a.size(); i < n; ++i)
+  const std::size_t n = a.size();
+  // Names are mostly spelt the same way they are looked up.
+  if (n == 0 || std::memcmp(x, y, n * sizeof(char16_t)) == 0) return true;
+  for (std::size_t i = 0; i < n; ++i)
     if (x[i] != y[i] && Fold(x[i]) != Fold(y[i])) return false;
   return true;
 }
@@ -66,6 +76,10 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
 // UTF-16 after a byte-order mark: the low byte first, or the high byte first.
 std::u16string Utf16Text(std::string_view bytes, bool lowFirst) {
   std::u16string out(bytes.size() / 2, u'\0');
+  if (lowFirst == (std::endian::native == std::endian::little)) {
+    std::memcpy(out.data(), bytes.data(), out.size() * sizeof(char16_t));
+    return out;
+  }
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const int low = lowFirst ? 0 : 1;
   for (char16_t& c : out) {
@@ -82,22 +96,28 @@ std::u16string DecodeText(std::string_view bytes) {
   return AnsiToUtf16(bytes);
 }
 
-int HexDigit(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  return -1;
-}
+constexpr std::array<signed char, 256> kHexDigits = [] {
+  std::array<signed char, 256> table{};
+  for (int c = 0; c < 256; ++c)
+    table[c] = c >= '0' && c <= '9'   ? c - '0'
+               : c >= 'A' && c <= 'F' ? c - 'A' + 10
+               : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                      : -1;
+  return table;
+}();
+
+int HexDigit(char16_t c) { return c < kHexDigits.size() ? kHexDigits[c] : -1; }
 
 }  // namespace
 
 std::u16string_view TrimIniValue(std::u16string_view value) { return Trim(value); }
 
-std::u16string EncodeStruct(const void* buffer, std::size_t size) {
+namespace {
+
+// The 2 * (size + 1) digits of a struct value.
+void EncodeStructInto(const void* buffer, std::size_t size, char16_t* digit) {
   static constexpr char16_t kHex[] = u"0123456789ABCDEF";
   const auto* bytes = static_cast<const unsigned char*>(buffer);
-  std::u16string out(2 * (size + 1), u'0');
-  char16_t* digit = out.data();
   unsigned sum = 0;
   for (std::size_t i = 0; i < size; ++i) {
     *digit++ = kHex[bytes[i] >> 4];
@@ -106,15 +126,23 @@ std::u16string EncodeStruct(const void* buffer, std::size_t size) {
   }
   *digit++ = kHex[(sum >> 4) & 15];
   *digit = kHex[sum & 15];
+}
+
+}  // namespace
+
+std::u16string EncodeStruct(const void* buffer, std::size_t size) {
+  std::u16string out(2 * (size + 1), u'0');
+  EncodeStructInto(buffer, size, out.data());
   return out;
 }
 
 bool DecodeStruct(std::u16string_view text, void* buffer, std::size_t size) {
   if (text.size() != 2 * (size + 1)) return false;
   // Checked whole before a byte is stored, so that a failed read leaves the buffer as it was.
-  const auto byteAt = [&text](std::size_t i) {
-    const int hi = HexDigit(text[2 * i]);
-    const int lo = HexDigit(text[2 * i + 1]);
+  const char16_t* digits = text.data();
+  const auto byteAt = [digits](std::size_t i) {
+    const int hi = HexDigit(digits[2 * i]);
+    const int lo = HexDigit(digits[2 * i + 1]);
     return hi < 0 || lo < 0 ? -1 : hi << 4 | lo;
   };
   unsigned sum = 0;
@@ -220,7 +248,7 @@ void IniFile::Parse(std::string_view bytes) {
   while (start < text.size()) {
     std::size_t end = start;
     while (end < text.size() && !IsLineEnd(text.data()[end])) ++end;
-    ParseLine(text.substr(start, end - start), current);
+    ParseLine(std::u16string_view(text.data() + start, end - start), current);
     start = end + 1;
   }
 }
@@ -237,7 +265,7 @@ void IniFile::ParseLine(std::u16string_view line, std::size_t& current) {
       current = sections_.size();
       const std::uint32_t hash = NameIndex::HashOf(name);
       if (FindSection(name, hash) == NameIndex::kNone) sectionIndex_.Add(current, hash);
-      sections_.push_back(Section{SpanOf(name), {}, {}});
+      AddSection(SpanOf(name));
       return;
     }
   }
@@ -260,6 +288,12 @@ void IniFile::ParseLine(std::u16string_view line, std::size_t& current) {
   section.entries.push_back(entry);
 }
 
+void IniFile::AddSection(Span name) {
+  sections_.push_back(Section{name, {}, {}});
+  // Most sections hold a few keys: one allocation for them, not one per doubling.
+  sections_.back().entries.reserve(8);
+}
+
 std::size_t IniFile::FindSection(std::u16string_view name, std::uint32_t hash) const {
   return sectionIndex_.Find(name, hash, [this](std::size_t n) { return View(sections_[n].name); });
 }
@@ -269,7 +303,7 @@ std::size_t IniFile::SectionFor(std::u16string_view name) {
   const std::size_t found = FindSection(name, hash);
   if (found != NameIndex::kNone) return found;
   sectionIndex_.Add(sections_.size(), hash);
-  sections_.push_back(Section{Append(name), {}, {}});
+  AddSection(Append(name));
   return sections_.size() - 1;
 }
 
@@ -319,35 +353,45 @@ bool IniFile::ReadStruct(std::u16string_view section, std::u16string_view key, v
 
 void IniFile::WriteString(std::u16string_view section, std::u16string_view key,
                           std::u16string_view value) {
+  Store(section, key, AppendValue(value));
+}
+
+void IniFile::WriteInt(std::u16string_view section, std::u16string_view key, std::int32_t value) {
+  char digits[12];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  char16_t text[12];
+  std::copy(static_cast<const char*>(digits), end, text);
+  WriteString(section, key, std::u16string_view(text, static_cast<std::size_t>(end - digits)));
+}
+
+void IniFile::WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,
+                          std::size_t size) {
+  const std::size_t at = text_.size();
+  text_.resize(at + 2 * (size + 1));
+  EncodeStructInto(buffer, size, text_.data() + at);
+  Store(section, key,
+        Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(2 * (size + 1))});
+}
+
+void IniFile::Store(std::u16string_view section, std::u16string_view key, Span line) {
   const std::size_t s = SectionFor(Trim(section));
   const auto keyOf = [&](std::size_t n) { return View(sections_[s].entries[n].key); };
   const std::uint32_t hash = NameIndex::HashOf(key);
   const std::size_t found = sections_[s].index.Find(key, hash, keyOf);
   if (found == NameIndex::kNone) {
     const Span name = Append(Trim(key));
-    const Span line = AppendValue(value);
     sections_[s].index.Add(sections_[s].entries.size(), hash);
     sections_[s].entries.push_back(Entry{name, line, true});
   } else {
     Entry& e = sections_[s].entries[found];
-    const Span line = AppendValue(value);
     if (e.hasValue && View(e.value) == View(line)) {
-      text_.resize(line.at);  // the same value: nothing changes
+      text_.resize(line.at);  // the same value, which was the last text added: nothing changes
       return;
     }
     e.value = line;
     e.hasValue = true;
   }
   dirty_ = true;
-}
-
-void IniFile::WriteInt(std::u16string_view section, std::u16string_view key, std::int32_t value) {
-  WriteString(section, key, DecimalText(value));
-}
-
-void IniFile::WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,
-                          std::size_t size) {
-  WriteString(section, key, EncodeStruct(buffer, size));
 }
 
 std::string IniFile::Serialize() const {

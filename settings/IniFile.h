@@ -132,6 +132,10 @@ class IniFile {
   void Parse(std::string_view bytes);
   void ParseLine(std::u16string_view line, std::size_t& current);
   const Entry* Find(std::u16string_view section, std::u16string_view key) const;
+  // Gives the key the value text_ ends with (`line`), adding the section and
+  // the key when absent.
+  void Store(std::u16string_view section, std::u16string_view key, Span line);
+  void AddSection(Span name);
   std::size_t FindSection(std::u16string_view name, std::uint32_t hash) const;
   // The value a read returns: without surrounding quotes, cut to kMaxStringUnits.
   std::u16string_view ValueOf(std::u16string_view section, std::u16string_view key,
