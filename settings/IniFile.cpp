@@ -229,10 +229,13 @@ IniFile::Span IniFile::Append(std::u16string_view text) {
 
 IniFile::Span IniFile::AppendValue(std::u16string_view value) {
   const std::size_t at = text_.size();
-  // A read takes away one pair of equal quote marks around a value; one more
-  // pair keeps those the value has.
-  const bool quoted = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-                      value.back() == value.front();
+  // A read takes the blanks at either end of a value away, and then one pair
+  // of equal quote marks around it; a value it would change goes inside a pair.
+  const bool betweenQuotes = value.size() >= 2 &&
+                             (value.front() == u'"' || value.front() == u'\'') &&
+                             value.back() == value.front();
+  const bool quoted =
+      betweenQuotes || (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())));
   if (quoted) text_ += u'"';
   text_.append(value);
   if (quoted) text_ += u'"';

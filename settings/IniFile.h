@@ -60,7 +60,8 @@ class IniFile {
   bool HasSection(std::u16string_view section) const;
 
   // Line ends in a value become spaces. A value between two equal quote marks
-  // is written inside one more pair, as a read takes one pair away.
+  // or with a blank at either end is written inside a pair of quote marks, so
+  // that a read, which takes the blanks and one pair away, gives it back.
   void WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value);
   void WriteInt(std::u16string_view section, std::u16string_view key, std::int32_t value);
   void WriteStruct(std::u16string_view section, std::u16string_view key, const void* buffer,

@@ -35,9 +35,8 @@ std::int32_t ReadColour(const IniFile& ini, std::u16string_view s, std::u16strin
   return ini.ReadInt(s, key, static_cast<std::int32_t>(fallback));
 }
 
-// A fixed field holds what fits before a terminator. Cut there, the text may
-// end in blanks that a value in the file cannot keep; they go now, so that the
-// file reloads to what memory holds.
+// A fixed field holds what fits before a terminator, with no blank at either
+// end, as the settings have always loaded: a cut may leave one at its end.
 template <std::size_t N>
 void ReadFixedText(const IniFile& ini, std::u16string_view section, std::u16string_view key,
                    char16_t (&field)[N]) {

@@ -66,9 +66,10 @@ TEST(IniFile, WritesReplaceInPlaceAndAppendNewKeysToTheirSection) {
   EXPECT_EQ(back.ReadInt(u"A", u"x", 0), 10);
 }
 
-TEST(IniFile, AValueReadsBackAsWrittenAlsoBetweenQuoteMarks) {
-  // A read takes one pair of equal quote marks away: a name typed with them,
-  // or read from a file that held them doubled, would lose them at the next save.
+TEST(IniFile, AValueReadsBackAsWrittenAlsoBetweenQuoteMarksOrBlanks) {
+  // A read takes blanks at either end and then one pair of equal quote marks
+  // away: a name typed with them, or read from a file that held them inside
+  // quotes, would lose them at the next save.
   const struct {
     std::u16string value;
     std::string line;  // as the file holds it
@@ -81,6 +82,9 @@ TEST(IniFile, AValueReadsBackAsWrittenAlsoBetweenQuoteMarks) {
       {u"'mixed\"", "k='mixed\""},
       {u"\"", "k=\""},
       {u"plain", "k=plain"},
+      {u" padded\t", "k=\" padded\t\""},
+      {u"\v\"\"A", "k=\"\v\"\"A\""},
+      {u"in side", "k=in side"},
   };
   for (const auto& c : cases) {
     IniFile ini = IniFile::FromBytes("");
