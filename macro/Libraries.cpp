@@ -15,8 +15,8 @@ bool Libraries::Reload() {
 }
 
 void Libraries::FillProfileSlots(ProfileRecord& profile) const {
-  const IniFile macroFile(macros.path());
-  const IniFile patternFile(patterns.path());
+  const IniFile macroFile(macros.file());
+  const IniFile patternFile(patterns.file());
   for (ButtonSlot& slot : profile.slots) {
     if (!macros.FillSlot(slot, macroFile)) patterns.FillSlot(slot, patternFile);
   }

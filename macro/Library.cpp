@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "macro/Patterns.h"
-#include "settings/FileIo.h"
 #include "settings/IniFile.h"
+#include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 namespace {
@@ -59,7 +59,11 @@ Warning WarningOf(LibraryResult result) {
 }
 
 std::u16string RecordSection(LibraryKind kind, int number) {
-  return std::u16string(TraitsOf(kind).sectionPrefix) + DecimalText(number);
+  const std::u16string_view prefix = TraitsOf(kind).sectionPrefix;
+  const std::u16string digits = DecimalText(number);
+  std::u16string section;
+  section.reserve(prefix.size() + digits.size());
+  return section.append(prefix).append(digits);
 }
 
 void ReadRecord(LibraryKind kind, LibraryEntry& entry, const IniFile& file,
@@ -86,10 +90,15 @@ void WriteRecord(LibraryKind kind, const LibraryEntry& entry, IniFile& file,
 }
 
 Library::Library(LibraryKind kind, std::filesystem::path file)
-    : kind_(kind), path_(std::move(file)) {}
+    : Library(kind, std::make_shared<DiskFile>(std::move(file))) {}
+
+Library::Library(LibraryKind kind, std::shared_ptr<StoredFile> file)
+    : kind_(kind), file_(std::move(file)) {}
+
+const std::filesystem::path& Library::path() const { return file_->path(); }
 
 bool Library::LoadLibraryFile() {
-  const IniFile ini(path_);
+  const IniFile ini(file_);
   unreadable_ = ini.unreadable();
   const int total = StoredTotal(ini);
   std::vector<LibraryEntry> entries(total);
@@ -118,7 +127,7 @@ std::u16string Library::DefaultName(std::u16string_view word) const {
 
 std::u16string Library::EntryName(int number, std::u16string_view word) const {
   if (number == -1) return std::u16string(word);
-  const IniFile ini(path_);
+  const IniFile ini(file_);
   std::u16string name = ini.ReadString(RecordSection(kind_, number), kName);
   if (name.empty()) name = std::u16string(word) + u" " + DecimalText(std::int64_t{number} + 1);
   return name;
@@ -126,7 +135,7 @@ std::u16string Library::EntryName(int number, std::u16string_view word) const {
 
 int Library::NumberAtPosition(int position) const {
   if (position < 0) return -1;
-  const IniFile ini(path_);
+  const IniFile ini(file_);
   return ini.ReadInt(kSetting, DecimalText(position), -1);
 }
 
@@ -144,12 +153,16 @@ bool Library::WriteLibrary() const {
   for (int i = 0; i < size(); ++i) doc.WriteInt(kSetting, DecimalText(i), entries_[i].number);
   for (const LibraryEntry& e : entries_)
     WriteRecord(kind_, e, doc, RecordSection(kind_, e.number), e.shots);
-  return ReplaceFileAtomically(path_, doc.Serialize());
+  return file_->Replace(doc.Serialize());
 }
 
 LibraryResult Library::ExportRecord(int position, const std::filesystem::path& file) const {
+  return ExportRecord(position, std::make_shared<DiskFile>(file));
+}
+
+LibraryResult Library::ExportRecord(int position, std::shared_ptr<StoredFile> file) const {
   if (!HasPosition(position)) return kLibraryNothingDone;
-  IniFile out(file);
+  IniFile out(std::move(file));
   if (out.unreadable()) return kLibraryFileUnreadable;
   // An export file tells the importer to count the shots itself.
   WriteRecord(kind_, entries_[position], out, traits().sectionPrefix, -1);
@@ -157,9 +170,13 @@ LibraryResult Library::ExportRecord(int position, const std::filesystem::path& f
 }
 
 LibraryResult Library::ImportRecord(const std::filesystem::path& file, int* position) {
+  return ImportRecord(std::make_shared<DiskFile>(file), position);
+}
+
+LibraryResult Library::ImportRecord(std::shared_ptr<StoredFile> file, int* position) {
   if (unreadable_) return kLibraryUnreadable;
   if (CheckRoomForNew() != kLibraryDone) return kLibraryFull;
-  const IniFile in(file);
+  const IniFile in(std::move(file));
   if (!in.existed()) return kLibraryFileMissing;
   if (in.unreadable()) return kLibraryFileUnreadable;
   LibraryEntry entry;
@@ -203,7 +220,7 @@ std::vector<int> Library::InUseMarkers(const ProfileRecord& profile,
 
 LibraryResult Library::SaveEditedRecord(const LibraryEntry& record, bool isNew) const {
   if (record.number < 0 || record.number >= kLibraryCapacity) return kLibraryNothingDone;
-  IniFile ini(path_);
+  IniFile ini(file_);
   if (ini.unreadable()) return kLibraryUnreadable;
   if (isNew) {
     const int total = StoredTotal(ini);
@@ -227,7 +244,7 @@ LibraryResult Library::SaveEditedRecord(const LibraryEntry& record, bool isNew) 
 
 bool Library::FillSlot(ButtonSlot& slot) const {
   if (slot.code != traits().buttonCode || slot.library == -1) return false;
-  return FillSlot(slot, IniFile(path_));
+  return FillSlot(slot, IniFile(file_));
 }
 
 bool Library::FillSlot(ButtonSlot& slot, const IniFile& file) const {

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "settings/MouseConfig.h"
 
 class IniFile;
+class StoredFile;
 
 enum class LibraryKind { kMacro, kPattern };
 
@@ -85,10 +87,12 @@ void WriteRecord(LibraryKind kind, const LibraryEntry& entry, IniFile& file,
 class Library {
  public:
   Library(LibraryKind kind, std::filesystem::path file);
+  Library(LibraryKind kind, std::shared_ptr<StoredFile> file);
 
   LibraryKind kind() const { return kind_; }
   const LibraryTraits& traits() const { return TraitsOf(kind_); }
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& path() const;
+  const std::shared_ptr<StoredFile>& file() const { return file_; }
   const std::vector<LibraryEntry>& entries() const { return entries_; }
   int size() const { return static_cast<int>(entries_.size()); }
   bool HasPosition(int position) const { return position >= 0 && position < size(); }
@@ -118,11 +122,13 @@ class Library {
   // Writes the entry into the export section of `file`, keeping what else the
   // file holds. Patterns are exported with "BulletNum" -1.
   LibraryResult ExportRecord(int position, const std::filesystem::path& file) const;
+  LibraryResult ExportRecord(int position, std::shared_ptr<StoredFile> file) const;
   // Appends the record of an export file under a new number and rewrites the
   // library. The name is the file's (empty when absent); a name equal to an
   // entry's gets "-1" appended until it is unique (see UniqueEntryName).
   // `position` receives the new entry's position.
   LibraryResult ImportRecord(const std::filesystem::path& file, int* position = nullptr);
+  LibraryResult ImportRecord(std::shared_ptr<StoredFile> file, int* position = nullptr);
   // Removes the entry at a position. `marker` is the row's in-use marker
   // (InUseMarkers); a non-zero marker refuses with warning 18.
   LibraryResult DeleteEntry(int position, int marker);
@@ -146,7 +152,7 @@ class Library {
 
  private:
   LibraryKind kind_;
-  std::filesystem::path path_;
+  std::shared_ptr<StoredFile> file_;
   std::vector<LibraryEntry> entries_;
   bool unreadable_ = false;
 };

@@ -31,13 +31,16 @@ std::u16string_view FixedText(const char16_t* field, std::size_t capacity) {
   return {field, n};
 }
 
-void SetFixedText(char16_t* field, std::size_t capacity, std::u16string_view text) {
+std::u16string_view FixedFieldText(std::u16string_view text, std::size_t capacity) {
   // The field ends at its first terminator: what a text holds after an
   // embedded one could never be read or written, so it is not kept either.
-  text = text.substr(0, text.find(u'\0'));
-  std::size_t n = CutToFit(text, capacity - 1).size();
-  std::fill(field, field + capacity, u'\0');
-  std::copy_n(text.data(), n, field);
+  return CutToFit(text.substr(0, text.find(u'\0')), capacity - 1);
+}
+
+void SetFixedText(char16_t* field, std::size_t capacity, std::u16string_view text) {
+  text = FixedFieldText(text, capacity);
+  std::memset(field, 0, capacity * sizeof(char16_t));
+  std::copy(text.begin(), text.end(), field);
 }
 
 namespace {

@@ -150,6 +150,9 @@ template <std::size_t N>
 std::u16string_view FixedText(const char16_t (&field)[N]) {
   return FixedText(field, N);
 }
+// What a field of `capacity` units keeps of a text: what stands before an
+// embedded terminator, cut to leave room for the field's own.
+std::u16string_view FixedFieldText(std::u16string_view text, std::size_t capacity);
 void SetFixedText(char16_t* field, std::size_t capacity, std::u16string_view text);
 template <std::size_t N>
 void SetFixedText(char16_t (&field)[N], std::u16string_view text) {

@@ -4,6 +4,7 @@
 
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
+#include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 namespace {
@@ -20,7 +21,11 @@ bool NameTakenByOther(const MouseConfig& config, int slot, std::u16string_view n
 }  // namespace
 
 bool ReadProfileFile(const std::filesystem::path& file, ProfileRecord& profile) {
-  const IniFile ini(file);
+  return ReadProfileFile(std::make_shared<DiskFile>(file), profile);
+}
+
+bool ReadProfileFile(std::shared_ptr<StoredFile> file, ProfileRecord& profile) {
+  const IniFile ini(std::move(file));
   // A file gone since the dialog, locked or unreadable is not an empty profile.
   if (!ini.existed() || ini.unreadable()) return false;
   auto read = std::make_unique<ProfileRecord>();
@@ -31,7 +36,11 @@ bool ReadProfileFile(const std::filesystem::path& file, ProfileRecord& profile) 
 }
 
 bool WriteProfileFile(const std::filesystem::path& file, const ProfileRecord& profile) {
-  IniFile ini(file);
+  return WriteProfileFile(std::make_shared<DiskFile>(file), profile);
+}
+
+bool WriteProfileFile(std::shared_ptr<StoredFile> file, const ProfileRecord& profile) {
+  IniFile ini(std::move(file));
   WriteProfileSection(profile, 0, ini, true);
   return ini.Commit();
 }
@@ -63,9 +72,14 @@ void PlaceImportedProfile(MouseConfig& config, const ProfileRecord& imported,
 }
 
 bool ImportProfileFile(SettingsStore& store, const std::filesystem::path& file) {
+  return ImportProfileFile(store, std::make_shared<DiskFile>(file), file.u16string());
+}
+
+bool ImportProfileFile(SettingsStore& store, std::shared_ptr<StoredFile> file,
+                       std::u16string_view fileName) {
   auto imported = std::make_unique<ProfileRecord>();
-  if (!ReadProfileFile(file, *imported)) return false;
-  PlaceImportedProfile(store.config(), *imported, file.u16string());
+  if (!ReadProfileFile(std::move(file), *imported)) return false;
+  PlaceImportedProfile(store.config(), *imported, fileName);
   // The file is the truth once it holds the profile: the reload also drops the
   // changes not yet applied. A file that refused the write is not reloaded,
   // so that the imported profile stays on screen for the next apply.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 #include "settings/Warnings.h"
 
 class SettingsStore;
+class StoredFile;
 
 // The longest profile name, in UTF-16 units.
 constexpr std::size_t kProfileNameLimit = kNameLength - 1;
@@ -20,10 +22,12 @@ constexpr std::size_t kProfileNameLimit = kNameLength - 1;
 // `profile` untouched, when nothing can be read at the path (gone, locked,
 // unreadable, a folder).
 bool ReadProfileFile(const std::filesystem::path& file, ProfileRecord& profile);
+bool ReadProfileFile(std::shared_ptr<StoredFile> file, ProfileRecord& profile);
 // Writes `profile` into section "ProfileSetting" of `file`: its other sections
 // and keys stay, and the file is replaced atomically. False when the file
 // exists but cannot be read whole, or cannot be written.
 bool WriteProfileFile(const std::filesystem::path& file, const ProfileRecord& profile);
+bool WriteProfileFile(std::shared_ptr<StoredFile> file, const ProfileRecord& profile);
 
 // The name a profile file gives: the file name without its folder, less its
 // last four characters (normally ".ini"), cut to the name limit. Shorter file
@@ -44,6 +48,9 @@ void PlaceImportedProfile(MouseConfig& config, const ProfileRecord& imported,
 // when the profile file cannot be read. When the settings file refuses the
 // write, the imported profile stays in memory and nothing is reloaded.
 bool ImportProfileFile(SettingsStore& store, const std::filesystem::path& file);
+// The same for a file of any kind; `fileName` names the profile.
+bool ImportProfileFile(SettingsStore& store, std::shared_ptr<StoredFile> file,
+                       std::u16string_view fileName);
 
 // What committing a typed name for the current profile does.
 struct RenameOutcome {

@@ -1,32 +1,47 @@
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <vector>
 
+#include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 const char16_t kGlobalSection[] = u"Setting";
 
 namespace {
 
-std::u16string Indexed(std::u16string_view name, int i) {
-  return std::u16string(name) + DecimalText(i);
-}
+// Key names with an index, made once: "DPI_Value0" to "DPI_Value6" and so on
+// (levels and button slots are both seven).
+class IndexedKeys {
+ public:
+  explicit IndexedKeys(std::u16string_view name) {
+    for (int i = 0; i < kButtonSlots; ++i) names_[i] = std::u16string(name) + DecimalText(i);
+  }
+  const std::u16string& operator[](int i) const { return names_[i]; }
+
+ private:
+  std::array<std::u16string, kButtonSlots> names_;
+};
+static_assert(kLevels == kButtonSlots);
+
+const IndexedKeys kDpiValue(u"DPI_Value"), kDpiColor(u"DPI_Color"), kLightColor(u"light_Color"),
+    kLightCycle(u"light_Cycle"), kExePath(u"ExePath"), kExeName(u"ExeName"),
+    kButtonAssigned(u"ButtonAssigned");
 
 std::int32_t ReadColour(const IniFile& ini, std::u16string_view s, std::u16string_view key,
                         Colour fallback) {
   return ini.ReadInt(s, key, static_cast<std::int32_t>(fallback));
 }
 
-// A fixed field holds what fits before a terminator. Cut there, the text may
-// end in blanks that a value in the file cannot keep; they go now, so that the
-// file reloads to what memory holds.
+// A fixed field holds what fits before a terminator, with no blank at either
+// end, as the settings have always loaded: a cut may leave one at its end.
 template <std::size_t N>
 void ReadFixedText(const IniFile& ini, std::u16string_view section, std::u16string_view key,
                    char16_t (&field)[N]) {
-  SetFixedText(field, ini.ReadString(section, key));
-  const std::u16string kept(TrimIniValue(FixedText(field)));
-  SetFixedText(field, kept);
+  const std::u16string text = ini.ReadString(section, key);
+  SetFixedText(field, TrimIniValue(FixedFieldText(text, N)));
 }
 
 }  // namespace
@@ -68,8 +83,8 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   p->groupId = ini.ReadInt(s, u"GroupID", 0);
   p->dpiCur = ini.ReadInt(s, u"DPI_Cur", 3);
   for (int i = 0; i < kLevels; ++i) {
-    p->dpiValue[i] = ini.ReadInt(s, Indexed(u"DPI_Value", i), i + 1);
-    p->dpiColor[i] = ReadColour(ini, s, Indexed(u"DPI_Color", i), kDpiColourTable[i]);
+    p->dpiValue[i] = ini.ReadInt(s, kDpiValue[i], i + 1);
+    p->dpiColor[i] = ReadColour(ini, s, kDpiColor[i], kDpiColourTable[i]);
   }
   p->pollRate = ini.ReadInt(s, u"POLLRATE_VALUE", 2);
   p->enableLight = ini.ReadInt(s, u"Enable_light", 1);
@@ -78,10 +93,9 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   p->lightBright = ini.ReadInt(s, u"light_bright", 5);
   p->lightSpeed = ini.ReadInt(s, u"light_speed", 3);
   p->lightColorId = ini.ReadInt(s, u"light_bright_colorID", 0);
+  for (int i = 0; i < kLevels; ++i) p->lightColor[i] = ReadColour(ini, s, kLightColor[i], 255);
   for (int i = 0; i < kLevels; ++i)
-    p->lightColor[i] = ReadColour(ini, s, Indexed(u"light_Color", i), 255);
-  for (int i = 0; i < kLevels; ++i)
-    p->lightCycle[i] = ReadColour(ini, s, Indexed(u"light_Cycle", i), kCycleColourTable[i]);
+    p->lightCycle[i] = ReadColour(ini, s, kLightCycle[i], kCycleColourTable[i]);
   p->dbClickSpeed = ini.ReadInt(s, u"DBClick_Speed", 4);
   p->scrollSpeed = ini.ReadInt(s, u"Scroll_Speed", 3);
   p->scrollPage = ini.ReadInt(s, u"scroll_page", 0);
@@ -90,9 +104,9 @@ void ReadProfileSection(ProfileRecord& target, int number, const IniFile& ini, b
   ReadFixedText(ini, s, u"Profil_Name", p->name);
   ReadFixedText(ini, s, u"SYNCFilesPath", p->syncPath);
   for (int i = 0; i < kButtonSlots; ++i) {
-    ReadFixedText(ini, s, Indexed(u"ExePath", i), p->exePath[i]);
-    ReadFixedText(ini, s, Indexed(u"ExeName", i), p->exeName[i]);
-    if (!ini.ReadStruct(s, Indexed(u"ButtonAssigned", i), &p->slots[i], sizeof(ButtonSlot)))
+    ReadFixedText(ini, s, kExePath[i], p->exePath[i]);
+    ReadFixedText(ini, s, kExeName[i], p->exeName[i]);
+    if (!ini.ReadStruct(s, kButtonAssigned[i], &p->slots[i], sizeof(ButtonSlot)))
       ClearSlot(p->slots[i], i);
   }
   std::memcpy(&target, p.get(), sizeof target);
@@ -104,8 +118,8 @@ void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini,
   ini.WriteInt(s, u"GroupID", p.groupId);
   ini.WriteInt(s, u"DPI_Cur", p.dpiCur);
   for (int i = 0; i < kLevels; ++i) {
-    ini.WriteInt(s, Indexed(u"DPI_Value", i), p.dpiValue[i]);
-    ini.WriteInt(s, Indexed(u"DPI_Color", i), static_cast<std::int32_t>(p.dpiColor[i]));
+    ini.WriteInt(s, kDpiValue[i], p.dpiValue[i]);
+    ini.WriteInt(s, kDpiColor[i], static_cast<std::int32_t>(p.dpiColor[i]));
   }
   ini.WriteInt(s, u"POLLRATE_VALUE", p.pollRate);
   ini.WriteInt(s, u"Enable_light", p.enableLight);
@@ -115,9 +129,9 @@ void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini,
   ini.WriteInt(s, u"light_speed", p.lightSpeed);
   ini.WriteInt(s, u"light_bright_colorID", p.lightColorId);
   for (int i = 0; i < kLevels; ++i)
-    ini.WriteInt(s, Indexed(u"light_Color", i), static_cast<std::int32_t>(p.lightColor[i]));
+    ini.WriteInt(s, kLightColor[i], static_cast<std::int32_t>(p.lightColor[i]));
   for (int i = 0; i < kLevels; ++i)
-    ini.WriteInt(s, Indexed(u"light_Cycle", i), static_cast<std::int32_t>(p.lightCycle[i]));
+    ini.WriteInt(s, kLightCycle[i], static_cast<std::int32_t>(p.lightCycle[i]));
   ini.WriteInt(s, u"DBClick_Speed", p.dbClickSpeed);
   ini.WriteInt(s, u"Scroll_Speed", p.scrollSpeed);
   ini.WriteInt(s, u"scroll_page", p.scrollPage);
@@ -126,9 +140,9 @@ void WriteProfileSection(const ProfileRecord& profile, int number, IniFile& ini,
   ini.WriteString(s, u"Profil_Name", FixedText(p.name));
   ini.WriteString(s, u"SYNCFilesPath", FixedText(p.syncPath));
   for (int i = 0; i < kButtonSlots; ++i) {
-    ini.WriteString(s, Indexed(u"ExePath", i), FixedText(p.exePath[i]));
-    ini.WriteString(s, Indexed(u"ExeName", i), FixedText(p.exeName[i]));
-    ini.WriteStruct(s, Indexed(u"ButtonAssigned", i), &p.slots[i], sizeof(ButtonSlot));
+    ini.WriteString(s, kExePath[i], FixedText(p.exePath[i]));
+    ini.WriteString(s, kExeName[i], FixedText(p.exeName[i]));
+    ini.WriteStruct(s, kButtonAssigned[i], &p.slots[i], sizeof(ButtonSlot));
   }
 }
 
@@ -145,34 +159,54 @@ SlotMask LoadSettings(MouseConfig& block, const IniFile& ini) {
   return SlotMask(1);
 }
 
+namespace {
+
+// The keys the writers put into a settings file: the global section's own
+// (without the section numbers "0", "1", ...) and a profile section's.
+struct WrittenKeys {
+  std::vector<std::u16string> global;
+  std::vector<std::u16string> profile;
+};
+
+const WrittenKeys& KeysOfTheWriters() {
+  static const WrittenKeys keys = [] {
+    auto defaults = std::make_unique<MouseConfig>();
+    ClearSettings(*defaults);
+    defaults->header.totle = 0;
+    IniFile scratch = IniFile::FromBytes("");
+    WriteGlobalSection(defaults->header, scratch);
+    WriteProfileSection(defaults->profiles[0], 0, scratch, true);
+    WrittenKeys written;
+    scratch.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view) {
+      (section == kGlobalSection ? written.global : written.profile).emplace_back(key);
+    });
+    return written;
+  }();
+  return keys;
+}
+
+}  // namespace
+
 bool IsSettingsFileComplete(const IniFile& ini) {
-  // The keys are those the writers produce; a scratch document lists them.
-  MouseConfig defaults{};
-  ClearSettings(defaults);
-  defaults.header.totle = std::clamp(ini.ReadInt(kGlobalSection, u"Totle", 0), 0, kMaxProfiles);
-  IniFile expected = IniFile::FromBytes("");
-  WriteGlobalSection(defaults.header, expected);
-  WriteProfileSection(defaults.profiles[0], 0, expected, true);
-  if (defaults.header.totle < 1) return false;
-  bool complete = true;
+  const int totle = std::clamp(ini.ReadInt(kGlobalSection, u"Totle", 0), 0, kMaxProfiles);
+  if (totle < 1) return false;
+  const WrittenKeys& keys = KeysOfTheWriters();
+  for (const std::u16string& key : keys.global)
+    if (!ini.HasKey(kGlobalSection, key)) return false;
+  for (int i = 0; i < totle; ++i)
+    if (!ini.HasKey(kGlobalSection, DecimalText(i))) return false;
   ConfigHeader header{};
   ReadGlobalSection(header, ini);
-  expected.Visit([&](std::u16string_view section, std::u16string_view key, std::u16string_view) {
-    if (!complete) return;
-    if (section == kGlobalSection) {
-      complete = ini.HasKey(section, key);
-      return;
+  for (int i = 0; i < totle; ++i) {
+    const std::u16string name = ProfileSectionName(header.section[i], false);
+    for (const std::u16string& key : keys.profile) {
+      if (!ini.HasKey(name, key)) return false;
+      ButtonSlot slot;
+      if (key.starts_with(u"ButtonAssigned") && !ini.ReadStruct(name, key, &slot, sizeof slot))
+        return false;
     }
-    for (int i = 0; i < defaults.header.totle && complete; ++i) {
-      const std::u16string name = ProfileSectionName(header.section[i], false);
-      complete = ini.HasKey(name, key);
-      if (complete && key.substr(0, 14) == u"ButtonAssigned") {
-        ButtonSlot slot;
-        complete = ini.ReadStruct(name, key, &slot, sizeof slot);
-      }
-    }
-  });
-  return complete;
+  }
+  return true;
 }
 
 void SaveSettings(const MouseConfig& block, IniFile& ini) {
@@ -182,7 +216,15 @@ void SaveSettings(const MouseConfig& block, IniFile& ini) {
 }
 
 SettingsStore::SettingsStore(std::filesystem::path settingsPath)
-    : path_(std::move(settingsPath)), config_(std::make_unique<MouseConfig>()) {}
+    : SettingsStore(settingsPath.empty() ? nullptr
+                                         : std::make_shared<DiskFile>(std::move(settingsPath))) {}
+
+SettingsStore::SettingsStore(std::shared_ptr<StoredFile> file)
+    : file_(std::move(file)),
+      path_(file_ ? file_->path() : std::filesystem::path()),
+      config_(std::make_unique<MouseConfig>()) {}
+
+IniFile SettingsStore::ReadFile() const { return file_ ? IniFile(file_) : IniFile::FromBytes(""); }
 
 bool SettingsStore::Load(const IniFile& ini) {
   ClearSettings(*config_);
@@ -192,11 +234,10 @@ bool SettingsStore::Load(const IniFile& ini) {
   return !unreadable_;
 }
 
-bool SettingsStore::LoadOnly() { return Load(IniFile(path_)); }
+bool SettingsStore::LoadOnly() { return Load(ReadFile()); }
 
 bool SettingsStore::Reload() {
-  // Without a per-user folder the program runs on defaults and writes nothing.
-  const IniFile ini = path_.empty() ? IniFile::FromBytes("") : IniFile(path_);
+  const IniFile ini = ReadFile();
   if (!Load(ini)) return false;
   if (ini.existed()) return true;
   return Save();
@@ -204,7 +245,7 @@ bool SettingsStore::Reload() {
 
 bool SettingsStore::Save() {
   if (!Writable()) return false;
-  IniFile ini(path_);
+  IniFile ini(file_);
   SaveSettings(*config_, ini);
   if (!ini.Commit()) return false;
   unwritten_ = 0;
@@ -213,7 +254,7 @@ bool SettingsStore::Save() {
 
 bool SettingsStore::WriteGlobal(int slot) {
   if (!Writable()) return false;
-  IniFile ini(path_);
+  IniFile ini(file_);
   const ConfigHeader& h = config_->header;
   if (slot >= 0) WriteProfileSection(config_->profiles[slot], h.section[slot], ini, false);
   // Sections the load renumbered or reset go in before the global section names them.

@@ -10,6 +10,8 @@
 #include "settings/IniFile.h"
 #include "settings/MouseConfig.h"
 
+class StoredFile;
+
 // Section names: "Setting", "Profile%dSetting", and "ProfileSetting" for the
 // single profile of an exported file.
 extern const char16_t kGlobalSection[];
@@ -36,7 +38,10 @@ void SaveSettings(const MouseConfig& block, IniFile& ini);
 // later load reads the file, so that the defaults never replace it.
 class SettingsStore {
  public:
+  // The settings file on disk; an empty path stands for no file at all (no
+  // per-user folder): the store then runs on defaults and writes nothing.
   explicit SettingsStore(std::filesystem::path settingsPath);
+  explicit SettingsStore(std::shared_ptr<StoredFile> file);
 
   MouseConfig& config() { return *config_; }
   const MouseConfig& config() const { return *config_; }
@@ -67,10 +72,12 @@ class SettingsStore {
 
  private:
   bool Load(const IniFile& ini);
-  bool Writable() const { return !path_.empty() && !unreadable_; }
+  IniFile ReadFile() const;
+  bool Writable() const { return file_ && !unreadable_; }
   // Profile `slot`'s section (none for -1) and the global section, in one commit.
   bool WriteGlobal(int slot);
 
+  std::shared_ptr<StoredFile> file_;
   std::filesystem::path path_;
   std::unique_ptr<MouseConfig> config_;
   SlotMask unwritten_ = 0;

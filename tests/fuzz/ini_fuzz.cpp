@@ -1,6 +1,6 @@
 // The INI engine on arbitrary bytes in any encoding: every key it reads stays
 // readable with the same value after the document is written and read back,
-// and so does a value written into it.
+// and so does a value written into it and committed to its file.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,8 +9,8 @@
 #include "tests/fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  IniFile ini = IniFile::FromBytes(bytes);
+  const auto file = FileHolding(InputBytes(data, size));
+  IniFile ini(file);
   struct Key {
     std::u16string section, key;
   };
@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       value.find_first_of(u"\r\n") == std::u16string::npos) {
     ini.WriteString(section, u"FuzzKey", value);
     ini.WriteInt(section, u"FuzzInt", static_cast<std::int32_t>(size));
-    const IniFile written = IniFile::FromBytes(ini.Serialize());
+    FUZZ_CHECK(ini.Commit());
+    const IniFile written(file);
     FUZZ_CHECK(written.ReadInt(section, u"FuzzInt", -1) == static_cast<std::int32_t>(size));
   }
   return 0;

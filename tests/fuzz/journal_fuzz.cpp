@@ -5,10 +5,10 @@
 #include "tools/hid/Journal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto path = WriteScratch("GamingMouse", data, size);
   auto config = std::make_unique<MouseConfig>();
   bool exists = false;
-  const nlohmann::ordered_json entry = ApplyEntry(path, 0, *config, &exists);
+  const nlohmann::ordered_json entry =
+      ApplyEntry(FileHolding(InputBytes(data, size)), 0, *config, &exists);
   FUZZ_CHECK(exists);
   FUZZ_CHECK(entry.at("message") == "apply");
   const std::string line = entry.dump(-1, ' ', false, nlohmann::json::error_handler_t::strict);

@@ -30,23 +30,23 @@ bool SameEntries(const Library& a, const Library& b) {
 
 // Input: a library file, then after the first "\0\0\0\0" an export file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view all(reinterpret_cast<const char*>(data), size);
+  const std::string_view all = InputBytes(data, size);
   const std::size_t split = all.find(std::string_view("\0\0\0\0", 4));
   const std::string_view libraryBytes = all.substr(0, split);
   const std::string_view recordBytes =
       split == std::string_view::npos ? std::string_view() : all.substr(split + 4);
   const LibraryKind kind = size && (data[0] & 1) ? LibraryKind::kPattern : LibraryKind::kMacro;
 
-  const auto file = WriteScratch(
-      "Library", reinterpret_cast<const std::uint8_t*>(libraryBytes.data()), libraryBytes.size());
-  const auto record = WriteScratch(
-      "Record.mac", reinterpret_cast<const std::uint8_t*>(recordBytes.data()), recordBytes.size());
+  const auto file = FileHolding(libraryBytes);
   Library library(kind, file);
   if (!library.LoadLibraryFile()) return 0;
   CheckRules(library);
 
   int position = -1;
-  if (library.ImportRecord(record, &position) == kLibraryDone) {
+  const LibraryResult imported = library.ImportRecord(FileHolding(recordBytes), &position);
+  // Only an operation that is done writes the file.
+  FUZZ_CHECK(file->replacements() == (imported == kLibraryDone ? 1 : 0));
+  if (imported == kLibraryDone) {
     CheckRules(library);
     FUZZ_CHECK(library.HasPosition(position));
     Library reloaded(kind, file);
@@ -57,7 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (i != position) FUZZ_CHECK(library.entries()[i].name != library.entries()[position].name);
   }
   const int victim = size ? data[size - 1] % (library.size() + 1) : 0;
-  if (library.DeleteEntry(victim, 0) == kLibraryDone) {
+  const int writesBefore = file->replacements();
+  const LibraryResult deleted = library.DeleteEntry(victim, 0);
+  FUZZ_CHECK(file->replacements() == writesBefore + (deleted == kLibraryDone ? 1 : 0));
+  if (deleted == kLibraryDone) {
     Library reloaded(kind, file);
     FUZZ_CHECK(reloaded.LoadLibraryFile());
     FUZZ_CHECK(SameEntries(library, reloaded));

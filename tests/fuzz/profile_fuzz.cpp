@@ -1,29 +1,25 @@
 // A profile file ("ProfileSetting") on arbitrary bytes: the profile it gives
-// keeps the rules of a validated profile, and a profile exported to a file
-// reads back from it unchanged.
+// keeps the rules of a validated profile, and exported to a new file it reads
+// back from there unchanged.
 #include <cstring>
 
-#include "settings/SettingsFile.h"
+#include "settings/ProfileFiles.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const IniFile file =
-      IniFile::FromBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+  const auto file = FileHolding(InputBytes(data, size));
   auto profile = std::make_unique<ProfileRecord>();
   ClearProfile(*profile);
-  ReadProfileSection(*profile, 0, file, true);
-  ValidateProfile(*profile, false);
+  FUZZ_CHECK(ReadProfileFile(file, *profile));
   FUZZ_CHECK(profile->dpiCur >= 0 && profile->dpiCur < kLevels);
   FUZZ_CHECK(profile->pollRate >= 0 && profile->pollRate < 4);
   for (const ButtonSlot& slot : profile->slots) FUZZ_CHECK(slot.count <= kEventCapacity);
 
-  IniFile exported = IniFile::FromBytes({});
-  WriteProfileSection(*profile, 0, exported, true);
-  const IniFile reread = IniFile::FromBytes(exported.Serialize());
+  const auto exported = std::make_shared<MemoryFile>();
+  FUZZ_CHECK(WriteProfileFile(exported, *profile));
   auto back = std::make_unique<ProfileRecord>();
   ClearProfile(*back);
-  ReadProfileSection(*back, 0, reread, true);
-  ValidateProfile(*back, false);
+  FUZZ_CHECK(ReadProfileFile(exported, *back));
   FUZZ_CHECK(std::memcmp(back.get(), profile.get(), sizeof(ProfileRecord)) == 0);
   return 0;
 }

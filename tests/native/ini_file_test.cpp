@@ -66,6 +66,42 @@ TEST(IniFile, WritesReplaceInPlaceAndAppendNewKeysToTheirSection) {
   EXPECT_EQ(back.ReadInt(u"A", u"x", 0), 10);
 }
 
+TEST(IniFile, AValueReadsBackAsWrittenAlsoBetweenQuoteMarksOrBlanks) {
+  // A read takes blanks at either end and then one pair of equal quote marks
+  // away: a name typed with them, or read from a file that held them inside
+  // quotes, would lose them at the next save.
+  const struct {
+    std::u16string value;
+    std::string line;  // as the file holds it
+  } cases[] = {
+      {u"\"Pro\"", "k=\"\"Pro\"\""},
+      {u"'x'", "k=\"'x'\""},
+      {u"\"\"", "k=\"\"\"\""},
+      {u"\"a\" b\"", "k=\"\"a\" b\"\""},
+      {u"\"open", "k=\"open"},
+      {u"'mixed\"", "k='mixed\""},
+      {u"\"", "k=\""},
+      {u"plain", "k=plain"},
+      {u" padded\t", "k=\" padded\t\""},
+      {u"\v\"\"A", "k=\"\v\"\"A\""},
+      {u"in side", "k=in side"},
+  };
+  for (const auto& c : cases) {
+    IniFile ini = IniFile::FromBytes("");
+    ini.WriteString(u"S", u"k", c.value);
+    const IniFile again = IniFile::FromBytes(ini.Serialize());
+    EXPECT_EQ(again.ReadString(u"S", u"k"), c.value) << c.line;
+    const std::string bytes = ini.Serialize();
+    std::string text;
+    for (std::size_t i = 2; i < bytes.size(); i += 2) text.push_back(bytes[i]);
+    EXPECT_NE(text.find("\r\n" + c.line + "\r\n"), std::string::npos) << text;
+    // Written again, the same value changes nothing.
+    IniFile reread = IniFile::FromBytes(bytes);
+    reread.WriteString(u"S", u"k", c.value);
+    EXPECT_FALSE(reread.dirty()) << c.line;
+  }
+}
+
 TEST(IniFile, DecodesTheThreeEncodings) {
   const std::string utf8 = "[S]\r\nName=Žluťoučký kůň ✓\r\n";
   const std::u16string want = u"Žluťoučký kůň ✓";

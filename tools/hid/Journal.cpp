@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "settings/SettingsFile.h"
+#include "settings/StoredFile.h"
 #include "settings/Utf.h"
 
 std::string IsoTimeUtc(std::time_t time) {
@@ -65,10 +66,10 @@ namespace {
 // What a message that programs the mouse records: the settings file read,
 // validated and described as the mouse gets its active profile. `program`
 // goes before the profile when given.
-nlohmann::ordered_json SettingsEntry(const char* message, const std::filesystem::path& settingsFile,
+nlohmann::ordered_json SettingsEntry(const char* message, std::shared_ptr<StoredFile> settingsFile,
                                      std::time_t time, MouseConfig& config, bool* fileExists,
                                      const std::u16string* program) {
-  const IniFile ini(settingsFile);
+  const IniFile ini(std::move(settingsFile));
   nlohmann::ordered_json entry{{"time", IsoTimeUtc(time)}, {"message", message}};
   if (fileExists) *fileExists = ini.existed();
   if (!ini.existed()) {
@@ -92,14 +93,20 @@ nlohmann::ordered_json SettingsEntry(const char* message, const std::filesystem:
 
 nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std::time_t time,
                                   MouseConfig& config, bool* fileExists) {
-  return SettingsEntry("apply", settingsFile, time, config, fileExists, nullptr);
+  return ApplyEntry(std::make_shared<DiskFile>(settingsFile), time, config, fileExists);
+}
+
+nlohmann::ordered_json ApplyEntry(std::shared_ptr<StoredFile> settingsFile, std::time_t time,
+                                  MouseConfig& config, bool* fileExists) {
+  return SettingsEntry("apply", std::move(settingsFile), time, config, fileExists, nullptr);
 }
 
 nlohmann::ordered_json ProgramSwitchEntry(const char* message,
                                           const std::filesystem::path& settingsFile,
                                           std::time_t time, MouseConfig& config,
                                           const std::u16string& program) {
-  return SettingsEntry(message, settingsFile, time, config, nullptr, &program);
+  return SettingsEntry(message, std::make_shared<DiskFile>(settingsFile), time, config, nullptr,
+                       &program);
 }
 
 nlohmann::ordered_json ResetEntry(std::time_t time) {

@@ -4,11 +4,13 @@
 
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 
 struct MouseConfig;
 struct ProfileRecord;
+class StoredFile;
 
 constexpr char kJournalFileName[] = "hid-journal.jsonl";
 
@@ -21,6 +23,9 @@ nlohmann::ordered_json ProfileAsMouseGetsIt(const ProfileRecord& profile);
 // The line for an apply: reads, validates and describes the settings file.
 // `config` receives the validated settings (for the tray icon and display).
 nlohmann::ordered_json ApplyEntry(const std::filesystem::path& settingsFile, std::time_t time,
+                                  MouseConfig& config, bool* fileExists);
+// The same on a file in memory or on disk.
+nlohmann::ordered_json ApplyEntry(std::shared_ptr<StoredFile> settingsFile, std::time_t time,
                                   MouseConfig& config, bool* fileExists);
 // The line for a switch that followed the program in front ("switch" to its
 // profile, "return" to the user's own): what an apply records, with the program.
