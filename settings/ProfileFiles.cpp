@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "settings/Gcc12Restrict.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
 #include "settings/StoredFile.h"
@@ -57,7 +58,9 @@ std::u16string UniqueProfileName(std::u16string_view name, const MouseConfig& co
   std::u16string candidate(CutToFit(name, kProfileNameLimit));
   // At most five other profiles: one of the first six candidates is free.
   for (int k = 1; NameTakenByOther(config, slot, candidate); ++k) {
+    GCC12_BUG_105651_BEGIN
     const std::u16string suffix = u"(" + DecimalText(k) + u")";
+    GCC12_BUG_105651_END
     candidate = std::u16string(CutToFit(name, kProfileNameLimit - suffix.size())) + suffix;
   }
   return candidate;

@@ -11,6 +11,7 @@
 #include "macro/EventGroups.h"
 #include "macro/KeyNames.h"
 #include "macro/Patterns.h"
+#include "settings/Gcc12Restrict.h"
 #include "settings/Utf.h"
 
 inline std::string EventText(const MacroEvent& e) {
@@ -42,7 +43,9 @@ inline std::string EventText(const MacroEvent& e) {
 // event after the count is not all zero (the stored list would differ).
 inline std::string EventsText(const MacroEvents& events) {
   std::string text;
+  GCC12_BUG_105651_BEGIN
   for (int i = 0; i < events.count; ++i) text += (i ? " " : "") + EventText(events.list[i]);
+  GCC12_BUG_105651_END
   for (int i = std::max(events.count, 0); i < kEventCapacity; ++i) {
     const MacroEvent& e = events.list[i];
     if (e.code || e.zero || e.value) return text + " | stale";

@@ -170,8 +170,9 @@ TEST(DeleteProfile, ActiveKeepsNamingTheSameProfile) {
     EXPECT_EQ(h.current, c.wantCurrent) << c.totle << c.current << c.active;
     EXPECT_EQ(h.active, c.wantActive) << c.totle << c.current << c.active;
     ASSERT_LT(h.active, h.totle);
-    if (c.active != c.current)
+    if (c.active != c.current) {
       EXPECT_EQ(block->profiles[h.active].groupId, activeGroup) << "the same profile";
+    }
   }
 }
 

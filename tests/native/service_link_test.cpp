@@ -21,9 +21,14 @@ TEST(ServiceMessages, DpiLevelOutsideItsRangesIsIgnored) {
   for (const Case& c : cases) {
     for (ProfileRecord& p : config->profiles) p.dpiCur = 3;
     EXPECT_EQ(SetDpiLevel(*config, c.profile, c.level), c.applied) << c.profile << "," << c.level;
-    if (c.applied) EXPECT_EQ(config->profiles[c.profile].dpiCur, c.level);
-    for (int i = 0; i < kMaxProfiles; ++i)
-      if (!c.applied || i != c.profile) EXPECT_EQ(config->profiles[i].dpiCur, 3);
+    if (c.applied) {
+      EXPECT_EQ(config->profiles[c.profile].dpiCur, c.level);
+    }
+    for (int i = 0; i < kMaxProfiles; ++i) {
+      if (!c.applied || i != c.profile) {
+        EXPECT_EQ(config->profiles[i].dpiCur, 3);
+      }
+    }
   }
 }
 

@@ -16,6 +16,7 @@
 #include <tuple>
 #include <vector>
 
+#include "settings/Gcc12Restrict.h"
 #include "settings/IniFile.h"
 #include "settings/Utf.h"
 #include "tests/native/TestFiles.h"
@@ -319,7 +320,9 @@ TEST_P(SkinFiles, IndirectRowKeysNameImageButtonsWithAllFaces) {
                                                               {"SENSITIVITY", "64 "}};
   for (int n = 1; n <= 6; ++n) {
     for (int formed : {n, 20 + n}) {
+      GCC12_BUG_105651_BEGIN
       const std::string key = Read("MOUSE", "F" + std::to_string(formed));
+      GCC12_BUG_105651_END
       ASSERT_FALSE(key.empty()) << "F" << formed;
       buttons.emplace_back("MOUSE", key);
     }

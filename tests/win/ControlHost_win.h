@@ -88,8 +88,10 @@ inline bool CaptureWindow(HWND window, const std::wstring& name) {
   GdiFlush();
   const auto folder = ProgramFolder() / L"screenshots";
   std::filesystem::create_directories(folder);
-  BITMAPINFOHEADER info{sizeof info, w, h, 1, 32, BI_RGB};
   const DWORD pixels = static_cast<DWORD>(w) * h * 4;
+  // Bottom-up 32-bit pixels without a colour table, at the screen's 96 dots per inch.
+  const LONG perMetre = 3780;
+  BITMAPINFOHEADER info{sizeof info, w, h, 1, 32, BI_RGB, pixels, perMetre, perMetre, 0, 0};
   BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof file + sizeof info + pixels), 0, 0,
                         static_cast<DWORD>(sizeof file + sizeof info)};
   std::ofstream out(folder / (name + L".bmp"), std::ios::binary);

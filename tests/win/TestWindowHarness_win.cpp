@@ -42,6 +42,12 @@ LRESULT CALLBACK RecordingWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, L
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+MSG QueuedMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  return MSG{window, message, wParam, lParam, GetTickCount(), pointer};
+}
+
 void PumpMessages(DWORD milliseconds) {
   const DWORD start = GetTickCount();
   MSG msg;

@@ -35,3 +35,7 @@ class RecordingWindow {
 
 // Handles the test thread's messages for a while (posted messages arrive here).
 void PumpMessages(DWORD milliseconds);
+
+// A message as the thread's queue would hand it over: stamped with the time
+// now and the pointer's position.
+MSG QueuedMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

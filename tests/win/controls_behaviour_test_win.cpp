@@ -319,7 +319,7 @@ TEST_F(ControlsLists, ListPostsThePressedRowAndIgnoresArrowKeys) {
   EXPECT_EQ(selects[0].wParam, 1u);
   EXPECT_EQ(list.GetCurSel(), 1);
 
-  MSG key{list.GetSafeHwnd(), WM_KEYDOWN, VK_DOWN, 0};
+  MSG key = QueuedMessage(list.GetSafeHwnd(), WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_TRUE(list.PreTranslateMessage(&key));
   ::SendMessageW(list.GetSafeHwnd(), WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_EQ(list.GetCurSel(), 1);

@@ -1,5 +1,7 @@
 // The warning dialog's two layouts and results, run modally as the program does.
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "controls/BitmapBtn_win.h"
 #include "device/WindowTitles.h"
@@ -11,10 +13,12 @@ namespace {
 
 using DialogsWarn = ControlsTest;
 
-// While the dialog runs: captures it, counts its buttons and presses one.
+// While the dialog runs: captures it into `shot`, presses button `press` (an
+// index in creation order) and records what it saw.
 struct WarningRun {
+  WarningRun(std::wstring shotName, int pressed) : shot(std::move(shotName)), press(pressed) {}
   std::wstring shot;
-  int press = 0;  // index among the dialog's buttons in creation order
+  int press;
   int buttons = 0;
   std::wstring title;
   RECT okRect{};

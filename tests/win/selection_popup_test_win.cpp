@@ -110,7 +110,7 @@ TEST_F(SelectionPopup, TheCountBoxStopsAtFifteen) {
     EXPECT_EQ(d.SelectedPosition(), 1) << "on the row of the button's macro";
     EXPECT_EQ(d.CountBox().GetWindowText(), L"4");
     d.CountBox().SetWindowText(L"20");
-    MSG release{d.CountBox(), WM_KEYUP, '0', 0};
+    MSG release = QueuedMessage(d.CountBox(), WM_KEYUP, '0', 0);
     d.PreTranslateMessage(&release);
     EXPECT_EQ(d.CountBox().GetWindowText(), L"15");
     EXPECT_EQ(d.Repeat().count, 15);

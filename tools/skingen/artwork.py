@@ -5,8 +5,8 @@ import math
 
 from PIL import Image, ImageDraw, ImageFilter
 
-from paint import (ACCENT, ACCENT_DEEP, INK, LINE, RAISED_HI, WHITE, Layer, draw_text,
-                   font, icon, printable, rgba, vgradient)
+from paint import (ACCENT, ACCENT_DEEP, FUNCTION_ARROW, INK, LINE, RAISED_HI, WHITE, Layer,
+                   draw_text, font, icon, printable, rgba, vgradient)
 
 RIGHT_PANEL = (18, 18, 17)
 LEFT_PANEL_TOP, LEFT_PANEL_BOTTOM = (24, 24, 23), (14, 14, 13)
@@ -209,7 +209,7 @@ def function_button(w, h):
             "disable": ((20, 20, 20, 200), (44, 44, 44, 255), (80, 80, 80, 255)),
         }[st]
         lay.rrect((0, 0, w, h), 5, fill=fill, outline=edge, width=1)
-        lay.line([(w - 28, 8), (w - 28, h - 8)], (70, 70, 70, 255), 1)
+        lay.line([(w - FUNCTION_ARROW, 8), (w - FUNCTION_ARROW, h - 8)], (70, 70, 70, 255), 1)
         icon(lay, "chevron", (w - 26, 0, w - 2, h), chev)
         faces[st] = lay.image()
     return faces

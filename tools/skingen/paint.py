@@ -21,6 +21,8 @@ DIVIDER = (26, 26, 26)
 RED = (232, 52, 64)
 
 SS = 4  # supersampling factor
+DROPDOWN_ARROW = 27  # a drop-down's arrow and its divider take this much of the right edge
+FUNCTION_ARROW = 28  # the same on the button page's function plates
 
 _FONT_DIRS = ["/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/TTF",
               "/usr/share/fonts/dejavu"]
@@ -54,9 +56,28 @@ def printable(text, f):
     return text.encode("latin-1", "replace").decode("latin-1")
 
 
+_EM_REFERENCE = 2048  # a size large enough that the face's metrics come out unrounded
+
+
 def gdi_font(height, bold=False):
-    """The font a GDI call with this cell height gives, approximately."""
-    return font(max(6, round(height * 0.74)), bold)
+    """The font a GDI call with this cell height (a positive lfHeight) gives:
+    the cell is the face's ascent plus descent, so the em size is the height
+    scaled by the em over that sum, rounded to whole pixels as GDI does."""
+    reference = font(_EM_REFERENCE, bold)
+    if not isinstance(reference, ImageFont.FreeTypeFont):
+        return reference
+    ascent, descent = reference.getmetrics()
+    return font(max(1, round(height * _EM_REFERENCE / (ascent + descent))), bold)
+
+
+def gdi_text_width(text, height, bold=False):
+    """The width GDI gives a line of text (GetTextExtentPoint32): every
+    character advances by its own width rounded to whole pixels, without kerning."""
+    f = gdi_font(height, bold)
+    if not isinstance(f, ImageFont.FreeTypeFont):
+        raise RuntimeError("DejaVu Sans is missing (Debian package fonts-dejavu-core): "
+                           "captions cannot be measured")
+    return sum(round(f.getlength(ch)) for ch in text)
 
 
 def text_size(draw, text, f):

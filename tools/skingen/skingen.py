@@ -4,6 +4,9 @@
 
 Usage: skingen.py PROGRAM_FOLDER [--contact FOLDER]
 
+Nothing is written when a caption does not fit where the program draws it
+(captions.py): the exit status is then 1 and each such caption is named.
+
 The output is the same byte for byte on every run: no time stamps, fixed JPEG
 settings, PNG files without time chunks."""
 import argparse
@@ -15,10 +18,11 @@ from PIL import Image
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import artwork  # noqa: E402
+import captions  # noqa: E402
 import layout  # noqa: E402
 import texts  # noqa: E402
-from paint import (ACCENT, ACCENT_DEEP, LINE, RAISED, RAISED_HI, RED, Layer, icon,  # noqa: E402
-                   rgba, vgradient)
+from paint import (ACCENT, ACCENT_DEEP, DROPDOWN_ARROW, LINE, RAISED, RAISED_HI, RED,  # noqa: E402
+                   Layer, icon, rgba, vgradient)
 
 SHEET_STATES = (("Main", "main"), ("Over", "over"), ("Down", "down"), ("Disabled", "disabled"))
 LANGS = (("En", 0), ("Cs", 1))
@@ -96,7 +100,7 @@ def look_dropdown(lay, w, h, st, ctl):
     col = (255, 255, 255, 255) if st in ("over", "down") else (170, 170, 170, 255)
     if st == "disabled":
         col = (70, 70, 70, 255)
-    lay.line([(w - 27, 7), (w - 27, h - 7)], (70, 70, 68, 255), 1)
+    lay.line([(w - DROPDOWN_ARROW, 7), (w - DROPDOWN_ARROW, h - 7)], (70, 70, 68, 255), 1)
     icon(lay, "chevron", (w - 25, 0, w - 1, h), col)
 
 
@@ -441,11 +445,23 @@ def write_images(o):
         o.jpeg("skins\\Menu\\function_drop down menu_%s.jpg" % st, faces[st])
 
 
+def check_captions():
+    """Every caption that does not fit where the program draws it, one line
+    each, named by its skin file."""
+    return ["skin_%s.ini %s" % (name, why) for name, lang in LANGS
+            for why in captions.misfits(lang)]
+
+
 def main(argv=None):
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("program_folder")
     ap.add_argument("--contact", help="folder for contact sheets of every screen")
     args = ap.parse_args(argv)
+    misfits = check_captions()
+    if misfits:
+        for line in misfits:
+            print("skingen: caption does not fit: " + line, file=sys.stderr)
+        sys.exit(1)
     o = Output(args.program_folder)
     for name, lang in LANGS:
         o.text("Lan\\skin_%s.ini" % name, skin_file(lang))
